@@ -1,0 +1,13 @@
+// The file system path of the loaded library (plug-in or program) that contains an address.
+#pragma once
+
+#include <string>
+
+#include "platform_export.h"
+
+namespace platform {
+
+// Full path of the shared library or executable holding `address`, UTF-8; empty when unknown.
+PLATFORM_API std::string ModulePathOf(const void* address);
+
+}  // namespace platform

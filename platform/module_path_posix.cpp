@@ -1,0 +1,19 @@
+// POSIX backend of ModulePathOf: the dynamic loader knows which object holds an address.
+#include <dlfcn.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "module_path.h"
+
+namespace platform {
+
+std::string ModulePathOf(const void* address) {
+  Dl_info info{};
+  if (dladdr(address, &info) == 0 || info.dli_fname == nullptr) return {};
+  std::unique_ptr<char, decltype(&std::free)> resolved(realpath(info.dli_fname, nullptr),
+                                                       &std::free);
+  return resolved ? std::string(resolved.get()) : std::string(info.dli_fname);
+}
+
+}  // namespace platform
