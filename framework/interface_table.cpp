@@ -94,8 +94,9 @@ const Member* FindMemberByName(std::string_view name) {
 }
 
 const Member* FindEvent(std::int32_t dispid) {
-  const auto* member = FindMember(dispid);
-  return member && member->kind == MemberKind::Event ? member : nullptr;
+  const auto& events = TheTables().events;
+  if (dispid < 1 || dispid > static_cast<std::int32_t>(events.size())) return nullptr;
+  return &events[static_cast<std::size_t>(dispid - 1)];
 }
 
 }  // namespace qiv
