@@ -1,29 +1,41 @@
 #include "message_box.h"
 
+#include <algorithm>
+
 #include "platform_state.h"
 
 namespace platform {
 
 void MessageBox(const std::u16string& text) {
-  auto& state = detail::State();
-  state.message_boxes.push_back(text);
-  if (state.message_box_agent) state.message_box_agent(text);
+  detail::RecordUserEvent(UserEvent::Kind::kMessageBox, text);
+  // Copied: the agent may replace itself while it reads.
+  const auto read = detail::State().user.agent.read_message_box;
+  if (read) read(text);
 }
 
-void Beep() { ++detail::State().beeps; }
-
-void SetMessageBoxAgent(MessageBoxAgent agent) {
-  detail::State().message_box_agent = std::move(agent);
+void Beep() {
+  detail::RecordUserEvent(UserEvent::Kind::kBeep, {});
 }
 
-const std::vector<std::u16string>& MessageBoxesShown() { return detail::State().message_boxes; }
+std::vector<std::u16string> MessageBoxesShown() {
+  std::vector<std::u16string> texts;
+  for (const auto& event : detail::State().user.events) {
+    if (event.kind == UserEvent::Kind::kMessageBox) texts.push_back(event.text);
+  }
+  return texts;
+}
 
-int BeepCount() { return detail::State().beeps; }
+int BeepCount() {
+  const auto& events = detail::State().user.events;
+  return static_cast<int>(std::count_if(events.begin(), events.end(), [](const UserEvent& event) {
+    return event.kind == UserEvent::Kind::kBeep;
+  }));
+}
 
 void ClearMessageBoxRecord() {
-  auto& state = detail::State();
-  state.message_boxes.clear();
-  state.beeps = 0;
+  std::erase_if(detail::State().user.events, [](const UserEvent& event) {
+    return event.kind == UserEvent::Kind::kMessageBox || event.kind == UserEvent::Kind::kBeep;
+  });
 }
 
 }  // namespace platform

@@ -1,10 +1,9 @@
 // OK-only message boxes and the system beep.
 //
-// Headless: a message box is recorded and handed to the installed user agent, which answers it
-// (there is only the OK button). Without an agent the box is recorded and closes at once.
+// Headless: a message box is recorded and handed to the installed user agent, which reads it and
+// presses OK (user_agent.h). Without an agent the box is recorded and closes at once.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,13 +17,10 @@ PLATFORM_API void MessageBox(const std::u16string& text);
 // Sounds the system beep.
 PLATFORM_API void Beep();
 
-// Who answers message boxes: called with the text of each box before it closes.
-using MessageBoxAgent = std::function<void(const std::u16string& text)>;
-PLATFORM_API void SetMessageBoxAgent(MessageBoxAgent agent);
-
-// What the user has seen so far, for tests and journals.
-PLATFORM_API const std::vector<std::u16string>& MessageBoxesShown();
+// The message boxes and beeps among what the user has seen (user_agent.h), for tests and journals.
+PLATFORM_API std::vector<std::u16string> MessageBoxesShown();
 PLATFORM_API int BeepCount();
+// Forgets the message boxes and beeps seen so far; the forms' records stay.
 PLATFORM_API void ClearMessageBoxRecord();
 
 }  // namespace platform

@@ -10,4 +10,8 @@ namespace platform {
 // Full path of the shared library or executable holding `address`, UTF-8; empty when unknown.
 PLATFORM_API std::string ModulePathOf(const void* address);
 
+// The folder of that library as the system's UTF-16 text, without a separator at its end (except
+// for the root folder); empty when unknown.
+PLATFORM_API std::u16string ModuleFolderOf(const void* address);
+
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "code_page.h"
 #include "module_path.h"
 
 namespace platform {
@@ -14,6 +15,13 @@ std::string ModulePathOf(const void* address) {
   std::unique_ptr<char, decltype(&std::free)> resolved(realpath(info.dli_fname, nullptr),
                                                        &std::free);
   return resolved ? std::string(resolved.get()) : std::string(info.dli_fname);
+}
+
+std::u16string ModuleFolderOf(const void* address) {
+  const std::string path = ModulePathOf(address);
+  const auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return {};
+  return FromUtf8(slash == 0 ? std::string_view("/") : std::string_view(path).substr(0, slash));
 }
 
 }  // namespace platform

@@ -21,13 +21,19 @@ inline constexpr std::int32_t kTypeMismatch = 13;
 inline constexpr std::int32_t kInternal = 51;
 inline constexpr std::int32_t kBadFileName = 52;
 inline constexpr std::int32_t kFileNotFound = 53;
+inline constexpr std::int32_t kDeviceIoError = 57;
+inline constexpr std::int32_t kDiskFull = 61;
 inline constexpr std::int32_t kInputPastEnd = 62;
 inline constexpr std::int32_t kDeviceUnavailable = 68;
 inline constexpr std::int32_t kPermissionDenied = 70;
 inline constexpr std::int32_t kPathFileAccess = 75;
 inline constexpr std::int32_t kPathNotFound = 76;
+inline constexpr std::int32_t kInvalidPropertyValue = 380;
+inline constexpr std::int32_t kInvalidPropertyIndex = 381;
+inline constexpr std::int32_t kFormAlreadyDisplayed = 400;
 inline constexpr std::int32_t kObjectRequired = 424;
 inline constexpr std::int32_t kWrongArgumentCount = 450;
+inline constexpr std::int32_t kControlNotFound = 730;
 }  // namespace error
 
 class PLATFORM_API RuntimeError : public std::exception {
