@@ -1,14 +1,12 @@
 // Host compatibility checks and host parameters: version arithmetic, the command's dimension,
 // the numbered parameters, the host's start path and the active drawing's titles.
-#include <cctype>
-#include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <string>
 
 #include "message_box.h"
 #include "qiv_opt_cmd200.h"
 #include "runtime_error.h"
+#include "vb_convert.h"
 
 namespace qiv {
 
@@ -16,32 +14,6 @@ using platform::RuntimeError;
 namespace error = platform::error;
 
 namespace {
-
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\u3000'; }
-
-// The ordinary numeric conversion to Long: surrounding blanks ignored, fractions rounded half to
-// even, anything that is not a number a type mismatch, out of range an overflow.
-std::int64_t ToLong(std::u16string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  if (text.empty()) throw RuntimeError(error::kTypeMismatch);
-  std::string ascii;
-  for (const char16_t c : text) {
-    if (c > 0x7F || c == u'x' || c == u'X') throw RuntimeError(error::kTypeMismatch);
-    ascii.push_back(static_cast<char>(c));
-  }
-  if (!std::isdigit(static_cast<unsigned char>(ascii.back())) && ascii.back() != '.')
-    throw RuntimeError(error::kTypeMismatch);
-  char* end = nullptr;
-  const double value = std::strtod(ascii.c_str(), &end);
-  if (end != ascii.c_str() + ascii.size() || std::isnan(value) || std::isinf(value))
-    throw RuntimeError(error::kTypeMismatch);
-  const double rounded = std::nearbyint(value);
-  if (rounded < std::numeric_limits<std::int32_t>::min() ||
-      rounded > std::numeric_limits<std::int32_t>::max())
-    throw RuntimeError(error::kOverflow);
-  return static_cast<std::int64_t>(rounded);
-}
 
 // 1-based position of `needle` in `text` from `start`, 0 when absent.
 std::size_t InStr(std::size_t start, std::u16string_view text, char16_t needle) {
@@ -76,9 +48,9 @@ std::int32_t ParseVersion(const std::u16string& s) {
   const auto b = Mid(text, p1 + 1, signed_pos(p2) - signed_pos(p1) - 1);
   const auto c = Mid(text, p2 + 1, signed_pos(p3) - signed_pos(p2) - 1);
   const auto d = text.substr(p3);
-  std::int64_t value = CheckedLong(ToLong(a) * 1000000);
-  value = CheckedLong(value + CheckedLong(ToLong(b) * 10000));
-  value = CheckedLong(value + CheckedLong(ToLong(c) * 100));
+  std::int64_t value = CheckedLong(std::int64_t{ToLong(a)} * 1000000);
+  value = CheckedLong(value + CheckedLong(std::int64_t{ToLong(b)} * 10000));
+  value = CheckedLong(value + CheckedLong(std::int64_t{ToLong(c)} * 100));
   value = CheckedLong(value + ToLong(d));
   return static_cast<std::int32_t>(value);
 }
