@@ -1,0 +1,157 @@
+#include "tee_output.h"
+
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+
+#include "message_box.h"
+#include "tee_geometry.h"
+
+namespace morvane {
+namespace {
+
+using skeleton::Circle;
+using skeleton::PickedLine;
+using skeleton::PickPoint;
+
+void Draw(qiv::QivOptCmd200& control, const Line& line) {
+  control.AddLine(line.start.x, line.start.y, line.end.x, line.end.y);
+}
+
+void Draw(qiv::QivOptCmd200& control, const std::optional<Line>& line) {
+  if (line) Draw(control, *line);
+}
+
+void Draw(qiv::QivOptCmd200& control, const Arc& arc) {
+  control.AddArc(arc.centre.x, arc.centre.y, arc.r, arc.start, arc.end);
+}
+
+void Draw(qiv::QivOptCmd200& control, const Circle& circle) {
+  control.AddCircle(circle.centre.x, circle.centre.y, circle.r);
+}
+
+// Takes the picked entities off the screen, then deletes them.
+void EraseAndDelete(qiv::QivOptCmd200& control, std::initializer_list<std::int32_t> entities) {
+  for (const auto n : entities) control.DrawObject(n, qiv::kFalse);
+  for (const auto n : entities) control.SetDeleteDate(n);
+}
+
+// New pipes take the attributes of the main line.
+void TakeAttributesOf(qiv::QivOptCmd200& control, std::int32_t entity) {
+  control.ReadRecord(entity);
+  control.SetActiveAtr();
+}
+
+// Arcs, circles and joint marks are drawn with line type 1.
+void UseSymbolLineType(qiv::QivOptCmd200& control, qiv::ModuleState& module) {
+  module.CurRecord.ltype = 1;
+  control.SetActiveAtr();
+}
+
+// Where the branch meets the main line; when it does not, tells the user and starts the picking
+// over.
+std::optional<Tee> TeeOrRefuse(skeleton::PickingState& picks) {
+  const auto tee = FindTee(PickedLine(picks, 1), PickedLine(picks, 2));
+  if (!tee) {
+    picks.InputStage = 0;
+    platform::MessageBox(u"Trim Err !! ");
+  }
+  return tee;
+}
+
+void RiserMarkOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
+                     const skeleton::PickingState& picks) {
+  const auto shape = skeleton::RiserMark(PickPoint(picks), PickedLine(picks, 1));
+  control.IncNumberUndo();
+  TakeAttributesOf(control, picks.PickEntity[1]);
+  UseSymbolLineType(control, module);
+  Draw(control, shape.arc);
+  Draw(control, shape.mark);
+}
+
+void RiserCircleOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
+                       const skeleton::PickingState& picks) {
+  const auto shape = skeleton::RiserCircle(PickPoint(picks), PickedLine(picks, 1));
+  const std::int32_t line = picks.PickEntity[1];
+  control.IncNumberUndo();
+  EraseAndDelete(control, {line});
+  TakeAttributesOf(control, line);
+  Draw(control, shape.piece);
+  UseSymbolLineType(control, module);
+  Draw(control, shape.circle);
+  Draw(control, shape.mark);
+}
+
+void BranchUpperOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
+                       const skeleton::PickingState& picks, const Tee& tee) {
+  const auto shape = BranchUpper(tee, PickedLine(picks, 1));
+  const std::int32_t main = picks.PickEntity[1];
+  control.IncNumberUndo();
+  EraseAndDelete(control, {main, picks.PickEntity[2]});
+  TakeAttributesOf(control, main);
+  Draw(control, shape.branch);
+  Draw(control, shape.main_start_piece);
+  Draw(control, shape.main_end_piece);
+  UseSymbolLineType(control, module);
+  Draw(control, shape.arc);
+  for (const auto& mark : shape.marks) Draw(control, mark);
+}
+
+void MainUpperOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
+                     const skeleton::PickingState& picks, const Tee& tee) {
+  const auto shape = MainUpper(tee, PickedLine(picks, 1));
+  control.IncNumberUndo();
+  EraseAndDelete(control, {picks.PickEntity[2]});
+  TakeAttributesOf(control, picks.PickEntity[1]);
+  Draw(control, shape.branch);
+  UseSymbolLineType(control, module);
+  for (const auto& arc : shape.arcs) Draw(control, arc);
+  for (const auto& mark : shape.marks) Draw(control, mark);
+}
+
+void UpperTrimOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
+                     skeleton::PickingState& picks) {
+  const auto& entity = picks.PickEntity;
+  if (entity[1] == entity[2]) {
+    RiserMarkOutput(control, module, picks);
+    return;
+  }
+  const auto tee = TeeOrRefuse(picks);
+  if (!tee) return;
+  if (entity[3] == entity[2])
+    BranchUpperOutput(control, module, picks, *tee);
+  else
+    MainUpperOutput(control, module, picks, *tee);
+}
+
+void JointOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
+                 skeleton::PickingState& picks) {
+  if (picks.PickEntity[1] == picks.PickEntity[2]) {
+    RiserCircleOutput(control, module, picks);
+    return;
+  }
+  const auto tee = TeeOrRefuse(picks);
+  if (!tee) return;
+  const auto shape = Joint(*tee, PickedLine(picks, 1), PickPoint(picks));
+  control.IncNumberUndo();
+  EraseAndDelete(control, {picks.PickEntity[2]});
+  TakeAttributesOf(control, picks.PickEntity[1]);
+  Draw(control, shape.branch);
+  Draw(control, shape.bend);
+  UseSymbolLineType(control, module);
+  for (const auto& mark : shape.marks) Draw(control, mark);
+}
+
+}  // namespace
+
+void Output(qiv::QivOptCmd200& control, qiv::ModuleState& module, skeleton::PickingState& picks) {
+  const auto& entity = picks.PickEntity;
+  const bool on_picked_line =
+      picks.FoundNo >= 0 && (entity[3] == entity[1] || entity[3] == entity[2]);
+  if (on_picked_line)
+    UpperTrimOutput(control, module, picks);
+  else
+    JointOutput(control, module, picks);
+}
+
+}  // namespace morvane
