@@ -7,9 +7,8 @@
 
 namespace skeleton {
 
-DialogLayout TrimDialogLayout(double left, double button_left, double help_top,
-                              double client_width, double client_height,
-                              std::u16string spin_text) {
+DialogLayout TrimDialogLayout(double left, double button_left, double help_top, double client_width,
+                              double client_height, std::u16string spin_text) {
   DialogLayout layout;
   layout.client_width = client_width;
   layout.client_height = client_height;
@@ -47,9 +46,9 @@ void BComDlg::Design() {
   spin.SetDesign(layout_.spin_edit1_design);
   spin.SetFont({u"ＭＳ Ｐゴシック", 9, platform::kShiftJisCharset});
 
-  for (const auto& [name, item] : {std::pair{u"Check1", &layout_.check1},
-                                   std::pair{u"Check4", &layout_.check4},
-                                   std::pair{u"Check5", &layout_.check5}}) {
+  for (const auto& [name, item] :
+       {std::pair{u"Check1", &layout_.check1}, std::pair{u"Check4", &layout_.check4},
+        std::pair{u"Check5", &layout_.check5}}) {
     auto& check = Add<platform::CheckBox>(name, item->place);
     check.SetCaption(item->caption);
     check.SetToolTipText(item->tooltip);
@@ -96,11 +95,17 @@ void BComDlg::CancelClick() {
   Hide();
 }
 
-void BComDlg::OnQueryUnload(bool& /*cancel*/) { CancelClick(); }
+void BComDlg::OnQueryUnload(bool& /*cancel*/) {
+  CancelClick();
+}
 
-void BComDlg::OnUnload() { support::RemoveMouseHook(command_.hook); }
+void BComDlg::OnUnload() {
+  support::RemoveMouseHook(command_.hook);
+}
 
-void BComDlg::HelpClick() { command_.help_dialog().ShowModal(); }
+void BComDlg::HelpClick() {
+  command_.help_dialog().ShowModal();
+}
 
 qiv::VbBool BComDlg::MouseDown(std::int16_t sw) {
   try {

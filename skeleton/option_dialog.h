@@ -34,9 +34,8 @@ struct DialogLayout {
 
 // The layout of the three trim commands' dialogs: the left column at `left`, the buttons at
 // `button_left` with the Help button's top at `help_top`, the spin edit's initial text.
-DialogLayout TrimDialogLayout(double left, double button_left, double help_top,
-                              double client_width, double client_height,
-                              std::u16string spin_text);
+DialogLayout TrimDialogLayout(double left, double button_left, double help_top, double client_width,
+                              double client_height, std::u16string spin_text);
 
 class BComDlg : public platform::Form, public support::MouseDownTarget {
  public:

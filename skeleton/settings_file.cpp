@@ -21,7 +21,9 @@ std::u16string FormatSettings(const std::vector<std::u16string>& values) {
 
 namespace {
 
-bool IsLineEnd(char16_t c) { return c == u'\r' || c == u'\n'; }
+bool IsLineEnd(char16_t c) {
+  return c == u'\r' || c == u'\n';
+}
 
 // Moves past the separator that ends a value: a comma, or a line end (CR LF, CR or LF).
 void SkipSeparator(std::u16string_view text, std::size_t& pos) {
@@ -54,8 +56,7 @@ std::vector<std::u16string> ParseSettings(std::u16string_view text, std::size_t 
         value += text[pos++];
       }
     } else {
-      while (pos < text.size() && text[pos] != u',' && !IsLineEnd(text[pos]))
-        value += text[pos++];
+      while (pos < text.size() && text[pos] != u',' && !IsLineEnd(text[pos])) value += text[pos++];
       while (!value.empty() && (value.back() == u' ' || value.back() == u'\t')) value.pop_back();
     }
     SkipSeparator(text, pos);

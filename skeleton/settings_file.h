@@ -2,8 +2,8 @@
 // line, in code page 932, named after the command ("Sarvik.ini") and kept beside the host program.
 //
 // A value is written between double quotes with any double quote inside it doubled, so values that
-// hold quotes or line breaks (the trim text "G" + CR LF) read back unchanged; a quoted value may span
-// lines. The file is replaced in one step, so a failed write leaves the old file whole.
+// hold quotes or line breaks (the trim text "G" + CR LF) read back unchanged; a quoted value may
+// span lines. The file is replaced in one step, so a failed write leaves the old file whole.
 #pragma once
 
 #include <functional>

@@ -24,8 +24,8 @@ bool NoDrawingOpen(qiv::QivOptCmd200& control) {
 }  // namespace
 
 std::u16string ThisPluginFolder() {
-  const std::u16string path = platform::FromUtf8(
-      platform::ModulePathOf(reinterpret_cast<const void*>(&ThisPluginFolder)));
+  const std::u16string path =
+      platform::FromUtf8(platform::ModulePathOf(reinterpret_cast<const void*>(&ThisPluginFolder)));
   const auto slash = path.find_last_of(u"/\\");
   return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash);
 }
@@ -36,7 +36,9 @@ UserCommand::UserCommand(qiv::ModuleState& module, Deliverable deliverable,
       deliverable_(std::move(deliverable)),
       plugin_folder_(std::move(plugin_folder)) {}
 
-UserCommand::~UserCommand() { support::RemoveMouseHook(hook); }
+UserCommand::~UserCommand() {
+  support::RemoveMouseHook(hook);
+}
 
 qiv::QivOptCmd200& UserCommand::OptCmd() {
   if (module_.OptCmd == nullptr)
@@ -56,7 +58,9 @@ support::HelpDlg& UserCommand::help_dialog() {
   return *help_dialog_;
 }
 
-std::u16string UserCommand::SettingsPath() const { return BasePath + deliverable_.name + u".ini"; }
+std::u16string UserCommand::SettingsPath() const {
+  return BasePath + deliverable_.name + u".ini";
+}
 
 void UserCommand::DetermineBasePath() {
   BasePath = OptCmd().GetStartPath();
@@ -65,7 +69,9 @@ void UserCommand::DetermineBasePath() {
   BasePath.resize(BasePath.size() - 10);
 }
 
-void UserCommand::SaveSettings() { skeleton::SaveSettings(SettingsPath(), dialog().SettingItems()); }
+void UserCommand::SaveSettings() {
+  skeleton::SaveSettings(SettingsPath(), dialog().SettingItems());
+}
 
 void UserCommand::LoadSettings() {
   BComDlg& form = dialog();
@@ -187,15 +193,17 @@ void UserCommand::LeftClick() {
       PickStep(2);
       PromptInput();
       break;
-    default: ThirdPick(); break;
+    default:
+      ThirdPick();
+      break;
   }
 }
 
 void UserCommand::PickStep(int k) {
   auto& control = OptCmd();
   std::int32_t mode = 2, start = 0;
-  picks.FoundNo = control.SearchPrimitiveMode(mode, picks.PickPointX, picks.PickPointY, 3, 3,
-                                              kTrue, start, kFalse);
+  picks.FoundNo = control.SearchPrimitiveMode(mode, picks.PickPointX, picks.PickPointY, 3, 3, kTrue,
+                                              start, kFalse);
   if (picks.FoundNo < 0) return;
   control.ReadRecord(picks.FoundNo);
   const auto& record = module_.CurRecord;
@@ -212,8 +220,8 @@ void UserCommand::PickStep(int k) {
 void UserCommand::ThirdPick() {
   auto& control = OptCmd();
   std::int32_t mode = 2, start = 0;
-  picks.FoundNo = control.SearchPrimitiveMode(mode, picks.PickPointX, picks.PickPointY, 3, 3,
-                                              kTrue, start, kFalse);
+  picks.FoundNo = control.SearchPrimitiveMode(mode, picks.PickPointX, picks.PickPointY, 3, 3, kTrue,
+                                              start, kFalse);
   if (picks.FoundNo >= 0) {
     control.ReadRecord(picks.FoundNo);
     const auto& record = module_.CurRecord;

@@ -18,18 +18,27 @@ void PlaceFormAtCursor(platform::Form& form, double& x, double& y, std::int16_t 
   const double width = form.Width();
   const double height = form.Height();
   const double screen_width = win::kTwipsPerPixelX * win::GetSystemMetrics(win::SM_CXFULLSCREEN);
-  const double screen_height =
-      win::kTwipsPerPixelY * win::GetSystemMetrics(win::SM_CYFULLSCREEN);
+  const double screen_height = win::kTwipsPerPixelY * win::GetSystemMetrics(win::SM_CYFULLSCREEN);
   GetCursorPosition(x, y);
   switch (code % 3) {
-    case 1: x -= width / 2; break;
-    case 2: x -= width; break;
-    default: break;
+    case 1:
+      x -= width / 2;
+      break;
+    case 2:
+      x -= width;
+      break;
+    default:
+      break;
   }
   switch (code / 3) {
-    case 1: y -= height / 2; break;
-    case 2: y -= height; break;
-    default: break;
+    case 1:
+      y -= height / 2;
+      break;
+    case 2:
+      y -= height;
+      break;
+    default:
+      break;
   }
   if (x < 0) x = 0;
   if (x + width > screen_width) x = screen_width - width;

@@ -8,9 +8,13 @@ void ClearRecord(qiv::EntityRecord& rec) {
   rec.extS1 = u"0";
 }
 
-void ClearCurRecord(qiv::ModuleState& module) { ClearRecord(module.CurRecord); }
+void ClearCurRecord(qiv::ModuleState& module) {
+  ClearRecord(module.CurRecord);
+}
 
-void CopyRecord(qiv::EntityRecord& dst, const qiv::EntityRecord& src) { dst = src; }
+void CopyRecord(qiv::EntityRecord& dst, const qiv::EntityRecord& src) {
+  dst = src;
+}
 
 void LoadCurRecord(qiv::ModuleState& module, const qiv::EntityRecord& src) {
   CopyRecord(module.CurRecord, src);

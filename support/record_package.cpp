@@ -39,12 +39,16 @@ std::int32_t WritePackage(qiv::QivOptCmd200& control, qiv::ModuleState& module) 
   while (j <= count - 1) {
     switch (at(i).id) {
       case 2:
-      case 10: units += 1; break;
+      case 10:
+        units += 1;
+        break;
       case 4:
         units += 2;
         j += 1;
         break;
-      default: bad = true; break;
+      default:
+        bad = true;
+        break;
     }
     i += 1;
     j += 1;

@@ -70,15 +70,24 @@ TEST_F(Lifecycle, StateTable) {
     const int dialogs = Shown(u"BComDlg");
     std::filesystem::remove(SettingsFile());
     if (row.shows_dialog) UserClicks(u"OK");
-    const double picks[][2] = {{row.from == 0 ? 0.0 : 50.0, row.from == 0 ? 0.0 : 50.0},
-                               {7, 7},
-                               {1000, 1000}};
+    const double picks[][2] = {
+        {row.from == 0 ? 0.0 : 50.0, row.from == 0 ? 0.0 : 50.0}, {7, 7}, {1000, 1000}};
     switch (row.input) {
-      case kFound: Pick(picks[0][0], picks[0][1]); break;
-      case kLocked: Pick(7, 7); break;
-      case kNothing: Pick(1000, 1000); break;
-      case kCancel: Cancel(); break;
-      case kKey: Key(27); break;
+      case kFound:
+        Pick(picks[0][0], picks[0][1]);
+        break;
+      case kLocked:
+        Pick(7, 7);
+        break;
+      case kNothing:
+        Pick(1000, 1000);
+        break;
+      case kCancel:
+        Cancel();
+        break;
+      case kKey:
+        Key(27);
+        break;
     }
     EXPECT_EQ(stage(), row.to);
     EXPECT_EQ(LastPrompt(), row.prompt);
@@ -120,7 +129,7 @@ TEST_F(Lifecycle, OutputRunsBetweenParkedAttributes) {
   names.erase(names.begin(),
               std::find(names.begin(), names.end(), "QivSearchPrimitiveModePackage"));
   const std::vector<std::string> expected{
-      "QivSearchPrimitiveModePackage", "QivGetCurrentTextAtr", "QivGetActiveAtr",
+      "QivSearchPrimitiveModePackage",      "QivGetCurrentTextAtr", "QivGetActiveAtr",
       "QivSetActiveAtr" /* the output's */, "QivSetCurrentTextAtr", "QivSetActiveAtr"};
   ASSERT_GE(names.size(), expected.size());
   EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 6), expected);
@@ -242,8 +251,8 @@ TEST_F(Lifecycle, DialogProtocolAroundTheModalShow) {
   const auto set_on = std::find(names.begin(), names.end(), "QivSetLong");
   ASSERT_NE(set_on, names.end());
   EXPECT_EQ(*(set_on + 1), "QivGetInteger");
-  EXPECT_EQ(std::get<std::int32_t>(host.raised()[static_cast<std::size_t>(set_on - names.begin())]
-                                       .Sent("lparam")),
+  EXPECT_EQ(std::get<std::int32_t>(
+                host.raised()[static_cast<std::size_t>(set_on - names.begin())].Sent("lparam")),
             1);
   EXPECT_EQ(std::get<std::int32_t>(host.Last("QivSetLong").Sent("lparam")), 0);
   EXPECT_EQ(command->hook.HookHandle, 0);  // removed after the show

@@ -10,8 +10,8 @@ namespace skeleton::testing {
 namespace {
 
 TEST(SettingsFormat, ValuesRoundTrip) {
-  const std::vector<std::u16string> values{u"0", u"", u"G\r\n", u"say \"hi\"", u"a,b",
-                                           u"ＭＳ Ｐ明朝", u"two\r\nlines\r\n\"quoted\""};
+  const std::vector<std::u16string> values{
+      u"0", u"", u"G\r\n", u"say \"hi\"", u"a,b", u"ＭＳ Ｐ明朝", u"two\r\nlines\r\n\"quoted\""};
   const auto text = FormatSettings(values);
   EXPECT_EQ(text.substr(0, 10), u"\"0\"\r\n\"\"\r\n\"");
   EXPECT_EQ(ParseSettings(text, values.size()), values);

@@ -44,8 +44,7 @@ class ProbeOutputCommand : public UserCommand {
     OptCmd().SetActiveAtr();
   }
   std::unique_ptr<BComDlg> MakeDialog() override {
-    return std::make_unique<BComDlg>(*this,
-                                     TrimDialogLayout(240, 1920, 720, 3345, 1830, u"5"));
+    return std::make_unique<BComDlg>(*this, TrimDialogLayout(240, 1920, 720, 3345, 1830, u"5"));
   }
 };
 

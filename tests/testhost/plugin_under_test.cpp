@@ -12,7 +12,9 @@ ControlUnderTest::ControlUnderTest(const host::PluginLibrary& library, QivModule
   if (control_ == nullptr) throw std::runtime_error("control not created");
 }
 
-ControlUnderTest::~ControlUnderTest() { Destroy(); }
+ControlUnderTest::~ControlUnderTest() {
+  Destroy();
+}
 
 std::int32_t ControlUnderTest::DispidOf(std::string_view name) const {
   const std::int32_t dispid = library_.dispid_of_name(std::string(name).c_str());
@@ -39,8 +41,8 @@ Value ControlUnderTest::Get(std::string_view property, Value kind_of_result) {
   std::vector<Value> values{std::move(kind_of_result)};
   ArgumentBinding binding(values);
   QivError error{};
-  if (library_.control_invoke(control_, DispidOf(property), QIV_INVOKE_PROPERTYGET,
-                              binding.data(), 1, &error) != 0)
+  if (library_.control_invoke(control_, DispidOf(property), QIV_INVOKE_PROPERTYGET, binding.data(),
+                              1, &error) != 0)
     throw std::runtime_error("property get failed");
   return values[0];
 }
@@ -71,7 +73,9 @@ PluginUnderTest::PluginUnderTest(const std::string& path)
   if (module_ == nullptr) throw std::runtime_error("module not opened: " + path);
 }
 
-PluginUnderTest::~PluginUnderTest() { library_.module_close(module_); }
+PluginUnderTest::~PluginUnderTest() {
+  library_.module_close(module_);
+}
 
 std::unique_ptr<ControlUnderTest> PluginUnderTest::Create(RecordingHost& host) {
   return std::make_unique<ControlUnderTest>(library_, module_, host);

@@ -10,21 +10,35 @@ namespace {
 
 Value ValueOf(const QivArg& arg) {
   switch (arg.kind) {
-    case QIV_ARG_I16: return *arg.ref.i16;
-    case QIV_ARG_I32: return *arg.ref.i32;
-    case QIV_ARG_F64: return *arg.ref.f64;
-    case QIV_ARG_STR: return qiv::ReadStr(*arg.ref.str);
-    default: throw std::logic_error("unknown argument kind");
+    case QIV_ARG_I16:
+      return *arg.ref.i16;
+    case QIV_ARG_I32:
+      return *arg.ref.i32;
+    case QIV_ARG_F64:
+      return *arg.ref.f64;
+    case QIV_ARG_STR:
+      return qiv::ReadStr(*arg.ref.str);
+    default:
+      throw std::logic_error("unknown argument kind");
   }
 }
 
 void Store(const QivArg& arg, const Value& value) {
   switch (arg.kind) {
-    case QIV_ARG_I16: *arg.ref.i16 = std::get<std::int16_t>(value); return;
-    case QIV_ARG_I32: *arg.ref.i32 = std::get<std::int32_t>(value); return;
-    case QIV_ARG_F64: *arg.ref.f64 = std::get<double>(value); return;
-    case QIV_ARG_STR: qiv::WriteStr(*arg.ref.str, std::get<std::u16string>(value)); return;
-    default: throw std::logic_error("unknown argument kind");
+    case QIV_ARG_I16:
+      *arg.ref.i16 = std::get<std::int16_t>(value);
+      return;
+    case QIV_ARG_I32:
+      *arg.ref.i32 = std::get<std::int32_t>(value);
+      return;
+    case QIV_ARG_F64:
+      *arg.ref.f64 = std::get<double>(value);
+      return;
+    case QIV_ARG_STR:
+      qiv::WriteStr(*arg.ref.str, std::get<std::u16string>(value));
+      return;
+    default:
+      throw std::logic_error("unknown argument kind");
   }
 }
 
@@ -59,8 +73,12 @@ QivArg& EventCall::Find(std::string_view param) const {
   return args_[index];
 }
 
-Value EventCall::Get(std::string_view param) const { return ValueOf(Find(param)); }
-void EventCall::Set(std::string_view param, const Value& value) { Store(Find(param), value); }
+Value EventCall::Get(std::string_view param) const {
+  return ValueOf(Find(param));
+}
+void EventCall::Set(std::string_view param, const Value& value) {
+  Store(Find(param), value);
+}
 
 std::vector<Value> EventCall::Values() const {
   std::vector<Value> values;
