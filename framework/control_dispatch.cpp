@@ -17,10 +17,14 @@ namespace {
 
 std::int32_t KindCode(ValueKind kind) {
   switch (kind) {
-    case ValueKind::I16: return QIV_ARG_I16;
-    case ValueKind::I32: return QIV_ARG_I32;
-    case ValueKind::F64: return QIV_ARG_F64;
-    case ValueKind::Str: return QIV_ARG_STR;
+    case ValueKind::I16:
+      return QIV_ARG_I16;
+    case ValueKind::I32:
+      return QIV_ARG_I32;
+    case ValueKind::F64:
+      return QIV_ARG_F64;
+    case ValueKind::Str:
+      return QIV_ARG_STR;
   }
   return 0;
 }
@@ -36,10 +40,14 @@ void CheckArguments(const Member& method, const QivArg* args, std::int32_t count
 // Property values cross the boundary with the usual numeric coercions.
 double NumberOf(const QivArg& arg) {
   switch (arg.kind) {
-    case QIV_ARG_I16: return *arg.ref.i16;
-    case QIV_ARG_I32: return *arg.ref.i32;
-    case QIV_ARG_F64: return *arg.ref.f64;
-    default: throw RuntimeError(error::kTypeMismatch);
+    case QIV_ARG_I16:
+      return *arg.ref.i16;
+    case QIV_ARG_I32:
+      return *arg.ref.i32;
+    case QIV_ARG_F64:
+      return *arg.ref.f64;
+    default:
+      throw RuntimeError(error::kTypeMismatch);
   }
 }
 
@@ -51,9 +59,15 @@ Int IntegerOf(const QivArg& arg) {
   return static_cast<Int>(value);
 }
 
-void Put(std::int16_t& property, const QivArg& arg) { property = IntegerOf<std::int16_t>(arg); }
-void Put(std::int32_t& property, const QivArg& arg) { property = IntegerOf<std::int32_t>(arg); }
-void Put(double& property, const QivArg& arg) { property = NumberOf(arg); }
+void Put(std::int16_t& property, const QivArg& arg) {
+  property = IntegerOf<std::int16_t>(arg);
+}
+void Put(std::int32_t& property, const QivArg& arg) {
+  property = IntegerOf<std::int32_t>(arg);
+}
+void Put(double& property, const QivArg& arg) {
+  property = NumberOf(arg);
+}
 void Put(std::u16string& property, const QivArg& arg) {
   if (arg.kind != QIV_ARG_STR) throw RuntimeError(error::kTypeMismatch);
   property = ReadStr(*arg.ref.str);
@@ -66,10 +80,17 @@ void Get(Number property, QivArg& arg) {
   source.kind = QIV_ARG_F64;
   source.ref.f64 = &value;
   switch (arg.kind) {
-    case QIV_ARG_I16: *arg.ref.i16 = IntegerOf<std::int16_t>(source); break;
-    case QIV_ARG_I32: *arg.ref.i32 = IntegerOf<std::int32_t>(source); break;
-    case QIV_ARG_F64: *arg.ref.f64 = value; break;
-    default: throw RuntimeError(error::kTypeMismatch);
+    case QIV_ARG_I16:
+      *arg.ref.i16 = IntegerOf<std::int16_t>(source);
+      break;
+    case QIV_ARG_I32:
+      *arg.ref.i32 = IntegerOf<std::int32_t>(source);
+      break;
+    case QIV_ARG_F64:
+      *arg.ref.f64 = value;
+      break;
+    default:
+      throw RuntimeError(error::kTypeMismatch);
   }
 }
 void Get(const std::u16string& property, QivArg& arg) {
@@ -133,23 +154,30 @@ void QivOptCmd200::InvokeMethod(MethodId id, QivArg* a, std::int32_t /*count*/) 
   const auto L = [a](int i) -> std::int32_t& { return *a[i].ref.i32; };
   const auto D = [a](int i) -> double& { return *a[i].ref.f64; };
   switch (id) {
-    case MethodId::QivInitCommand: QivInitCommand(); return;
-    case MethodId::QivSelectEnd: QivSelectEnd(*a[0].ref.i16, L(1)); return;
+    case MethodId::QivInitCommand:
+      QivInitCommand();
+      return;
+    case MethodId::QivSelectEnd:
+      QivSelectEnd(*a[0].ref.i16, L(1));
+      return;
     case MethodId::QivGCINEnd:
     case MethodId::QivTransDrag: {
       StrArg pstr(a[16]);
-      const auto method = id == MethodId::QivGCINEnd ? &QivOptCmd200::QivGCINEnd
-                                                 : &QivOptCmd200::QivTransDrag;
+      const auto method =
+          id == MethodId::QivGCINEnd ? &QivOptCmd200::QivGCINEnd : &QivOptCmd200::QivTransDrag;
       (this->*method)(L(0), L(1), L(2), L(3), D(4), D(5), D(6), D(7), D(8), D(9), D(10), D(11),
                       L(12), L(13), L(14), L(15), pstr.value());
       return;
     }
-    case MethodId::QivEscape: return;
+    case MethodId::QivEscape:
+      return;
     case MethodId::QivFromDrawingEnd:
       QivFromDrawingEnd(L(0), L(1), L(2), L(3), L(4), L(5), L(6), D(7), D(8), D(9), D(10), D(11),
                         D(12));
       return;
-    case MethodId::QivUrgentExit: QivUrgentExit(); return;
+    case MethodId::QivUrgentExit:
+      QivUrgentExit();
+      return;
     case MethodId::QivOnLButtonDown:
     case MethodId::QivOnLButtonUp:
     case MethodId::QivOnLButtonDblClk:
@@ -160,12 +188,14 @@ void QivOptCmd200::InvokeMethod(MethodId id, QivArg* a, std::int32_t /*count*/) 
     case MethodId::QivOnRButtonUp:
     case MethodId::QivOnRButtonDblClk:
     case MethodId::QivOnMouseMove: {
-      const auto code = static_cast<std::int32_t>(id) -
-                        static_cast<std::int32_t>(MethodId::QivOnLButtonDown);
+      const auto code =
+          static_cast<std::int32_t>(id) - static_cast<std::int32_t>(MethodId::QivOnLButtonDown);
       MouseMessage(code, L(0), L(1), L(2), L(3));
       return;
     }
-    case MethodId::QivOnMouseWheel: QivOnMouseWheel(L(0), *a[1].ref.i16, L(2), L(3), L(4)); return;
+    case MethodId::QivOnMouseWheel:
+      QivOnMouseWheel(L(0), *a[1].ref.i16, L(2), L(3), L(4));
+      return;
     case MethodId::QivOnChar:
     case MethodId::QivOnKeyDown:
     case MethodId::QivOnKeyUp:
@@ -176,7 +206,9 @@ void QivOptCmd200::InvokeMethod(MethodId id, QivArg* a, std::int32_t /*count*/) 
       KeyMessage(code, L(0), L(1), L(2), L(3));
       return;
     }
-    case MethodId::QivRestartCommand: QivRestartCommand(L(0)); return;
+    case MethodId::QivRestartCommand:
+      QivRestartCommand(L(0));
+      return;
     case MethodId::QivTransDrag3D: {
       StrArg pstr(a[30]);
       mcx = L(0), mcy = L(1), mcxUp = L(2), mcyUp = L(3);
@@ -189,7 +221,8 @@ void QivOptCmd200::InvokeMethod(MethodId id, QivArg* a, std::int32_t /*count*/) 
       if (module_.command) module_.command->OnDrag();
       return;
     }
-    case MethodId::QivEndDialog: return;
+    case MethodId::QivEndDialog:
+      return;
   }
 }
 

@@ -19,9 +19,8 @@ struct GetSetDataArgs {
   std::array<std::u16string, kStringSlots> s{};
 
   void Raise(const EventRaiser& events) {
-    std::array<std::int32_t*, 13> header{&getset, &no,    &id,    &flag,  &layer,
-                                         &color,  &ltype, &width, &page,  &ndata,
-                                         &Group,  &undo,  &dimension};
+    std::array<std::int32_t*, 13> header{&getset, &no,   &id,    &flag,  &layer, &color,    &ltype,
+                                         &width,  &page, &ndata, &Group, &undo,  &dimension};
     std::array<QivArg, 13 + kLongSlots + kDoubleSlots + kStringSlots> args{};
     std::size_t k = 0;
     for (auto* value : header) args[k++] = ArgOf(*value);
@@ -85,7 +84,9 @@ void QivOptCmd200::PutRecordAt(std::int32_t getset, std::int32_t no) {
   args.Raise(events_);
 }
 
-void QivOptCmd200::ReadRecord(std::int32_t no) { GetSetRecord(0, no); }
+void QivOptCmd200::ReadRecord(std::int32_t no) {
+  GetSetRecord(0, no);
+}
 
 std::int32_t QivOptCmd200::AddRecord() {
   std::int32_t no = PutRecord(1);
@@ -96,10 +97,18 @@ std::int32_t QivOptCmd200::AddRecord() {
   return no;
 }
 
-void QivOptCmd200::ReadRecordWBZ(std::int32_t no) { GetSetRecord(2, no); }
-std::int32_t QivOptCmd200::AddRecordWBZ() { return PutRecord(3); }
-void QivOptCmd200::ChangeRecord(std::int32_t no) { PutRecordAt(4, no); }
-void QivOptCmd200::ChangeRecordWBZ(std::int32_t no) { PutRecordAt(5, no); }
+void QivOptCmd200::ReadRecordWBZ(std::int32_t no) {
+  GetSetRecord(2, no);
+}
+std::int32_t QivOptCmd200::AddRecordWBZ() {
+  return PutRecord(3);
+}
+void QivOptCmd200::ChangeRecord(std::int32_t no) {
+  PutRecordAt(4, no);
+}
+void QivOptCmd200::ChangeRecordWBZ(std::int32_t no) {
+  PutRecordAt(5, no);
+}
 
 void QivOptCmd200::GetActiveAtr() {
   std::int32_t layer = 0, segment = 0, color = 0, ltype = 0, width = 0, page = 0, Group = 0;
@@ -131,10 +140,10 @@ void QivOptCmd200::GetCurrentTextAtr() {
   r.ts_takasa = takasa, r.ts_haba = haba, r.ts_kankaku = kankaku, r.ts_katamuki = katamuki;
   r.ts_pitch = pitch;
   std::array<std::int32_t*, 21> fields{
-      &r.ts_fonttype, &r.ts_rectflag,  &r.ts_pitchflag, &r.ts_pointflag,  &r.ts_scaleflag,
-      &r.ts_tateflag, &r.ts_charset,   &r.ts_family,    &r.ts_italic,     &r.ts_bold,
-      &r.ts_underline, &r.ts_strikeout, &r.ts_unit,     &r.ts_unitdisp,   &r.ts_item,
-      &r.ts_hi5,      &r.ts_textflag,  &r.ts_dgsymbol,  &r.ts_decsymbol,  &r.ts_nodg,
+      &r.ts_fonttype,  &r.ts_rectflag,  &r.ts_pitchflag, &r.ts_pointflag, &r.ts_scaleflag,
+      &r.ts_tateflag,  &r.ts_charset,   &r.ts_family,    &r.ts_italic,    &r.ts_bold,
+      &r.ts_underline, &r.ts_strikeout, &r.ts_unit,      &r.ts_unitdisp,  &r.ts_item,
+      &r.ts_hi5,       &r.ts_textflag,  &r.ts_dgsymbol,  &r.ts_decsymbol, &r.ts_nodg,
       &r.ts_nodec};
   for (std::size_t i = 0; i < fields.size(); ++i) *fields[i] = flags[i];
   r.ts_Fontname = fontname;
@@ -147,11 +156,10 @@ void QivOptCmd200::SetCurrentTextAtr() {
   // Every narrowing happens before anything is sent.
   std::int16_t style = NarrowTo16(r.style);
   const std::array<std::int32_t, 21> fields{
-      r.ts_fonttype, r.ts_rectflag, r.ts_pitchflag, r.ts_pointflag, r.ts_scaleflag,
-      r.ts_tateflag, r.ts_charset,  r.ts_family,    r.ts_italic,    r.ts_bold,
-      r.ts_underline, r.ts_strikeout, r.ts_unit,   r.ts_unitdisp,  r.ts_item,
-      r.ts_hi5,      r.ts_textflag, r.ts_dgsymbol,  r.ts_decsymbol, r.ts_nodg,
-      r.ts_nodec};
+      r.ts_fonttype,  r.ts_rectflag, r.ts_pitchflag, r.ts_pointflag, r.ts_scaleflag, r.ts_tateflag,
+      r.ts_charset,   r.ts_family,   r.ts_italic,    r.ts_bold,      r.ts_underline, r.ts_strikeout,
+      r.ts_unit,      r.ts_unitdisp, r.ts_item,      r.ts_hi5,       r.ts_textflag,  r.ts_dgsymbol,
+      r.ts_decsymbol, r.ts_nodg,     r.ts_nodec};
   std::array<std::int16_t, 21> f{};
   for (std::size_t i = 0; i < fields.size(); ++i) f[i] = NarrowTo16(fields[i]);
   events_.Raise(EventId::QivSetCurrentTextAtr, style, r.ts_takasa, r.ts_haba, r.ts_kankaku,
@@ -209,9 +217,13 @@ void QivOptCmd200::SetDeleteDate(std::int32_t n) {
   events_.Raise(EventId::QivSetDeleteDate, n, mdate);
 }
 
-void QivOptCmd200::IncNumberUndo() { events_.Raise(EventId::QivIncNumberUndo); }
+void QivOptCmd200::IncNumberUndo() {
+  events_.Raise(EventId::QivIncNumberUndo);
+}
 
-void QivOptCmd200::InitWBZ() { events_.Raise(EventId::QivInitWBZ); }
+void QivOptCmd200::InitWBZ() {
+  events_.Raise(EventId::QivInitWBZ);
+}
 
 VbBool QivOptCmd200::AskLayerLock(std::int32_t no) {
   std::int16_t result = 0;

@@ -9,11 +9,10 @@ namespace qiv {
 
 struct EntityRecord {
   // Header.
-  std::int32_t id = 0, flag = 0, layer = 0, segment = 0, color = 0, ltype = 0, width = 0,
-               page = 0, ndata = 0, Group = 0, undo = 0, dimension = 0;
+  std::int32_t id = 0, flag = 0, layer = 0, segment = 0, color = 0, ltype = 0, width = 0, page = 0,
+               ndata = 0, Group = 0, undo = 0, dimension = 0;
   // Geometry.
-  double x1 = 0, y1 = 0, x2 = 0, y2 = 0, z1 = 0, z2 = 0, takasa = 0, atumi = 0, r = 0, s = 0,
-         e = 0;
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0, z1 = 0, z2 = 0, takasa = 0, atumi = 0, r = 0, s = 0, e = 0;
   std::int32_t extL1 = 0, extL2 = 0, extL3 = 0, extL4 = 0, extL5 = 0, extL6 = 0, extL7 = 0,
                extL8 = 0, extL9 = 0, extL10 = 0, extL11 = 0, extL12 = 0, extL13 = 0, extL14 = 0,
                extL15 = 0;
@@ -42,8 +41,8 @@ struct EntityRecord {
   std::int32_t extL27 = 0;
   std::u16string extS1;
   double extD19 = 0, extD20 = 0, extD21 = 0, extD22 = 0, extD23 = 0, extD24 = 0, extD25 = 0;
-  std::int32_t extL28 = 0, extL29 = 0, extL30 = 0, extL31 = 0, extL32 = 0, extL33 = 0,
-               extL34 = 0, extL35 = 0, extL36 = 0, extL37 = 0, extL38 = 0, extL39 = 0;
+  std::int32_t extL28 = 0, extL29 = 0, extL30 = 0, extL31 = 0, extL32 = 0, extL33 = 0, extL34 = 0,
+               extL35 = 0, extL36 = 0, extL37 = 0, extL38 = 0, extL39 = 0;
 
   bool operator==(const EntityRecord&) const = default;
 };

@@ -10,10 +10,14 @@ namespace {
 
 std::int32_t KindCode(ValueKind kind) {
   switch (kind) {
-    case ValueKind::I16: return QIV_ARG_I16;
-    case ValueKind::I32: return QIV_ARG_I32;
-    case ValueKind::F64: return QIV_ARG_F64;
-    case ValueKind::Str: return QIV_ARG_STR;
+    case ValueKind::I16:
+      return QIV_ARG_I16;
+    case ValueKind::I32:
+      return QIV_ARG_I32;
+    case ValueKind::F64:
+      return QIV_ARG_F64;
+    case ValueKind::Str:
+      return QIV_ARG_STR;
   }
   return 0;
 }
@@ -31,7 +35,8 @@ bool MatchesDeclaration(const Member& event, const QivArg* args, std::int32_t co
 void EventRaiser::RaiseArgs(EventId id, QivArg* args, std::int32_t count) const {
   const auto* event = FindEvent(static_cast<std::int32_t>(id));
   if (event == nullptr || !MatchesDeclaration(*event, args, count)) {
-    const std::string name = event ? std::string(event->name) : std::to_string(static_cast<int>(id));
+    const std::string name =
+        event ? std::string(event->name) : std::to_string(static_cast<int>(id));
     throw platform::RuntimeError(
         platform::error::kInternal,
         u"event raised with arguments that do not match its declaration: " +

@@ -10,11 +10,16 @@ namespace {
 
 ValueKind KindOfLetter(char letter) {
   switch (letter) {
-    case 'I': return ValueKind::I16;
-    case 'L': return ValueKind::I32;
-    case 'D': return ValueKind::F64;
-    case 'S': return ValueKind::Str;
-    default: throw std::logic_error(std::string("bad parameter kind ") + letter);
+    case 'I':
+      return ValueKind::I16;
+    case 'L':
+      return ValueKind::I32;
+    case 'D':
+      return ValueKind::F64;
+    case 'S':
+      return ValueKind::Str;
+    default:
+      throw std::logic_error(std::string("bad parameter kind ") + letter);
   }
 }
 
@@ -77,9 +82,15 @@ const Tables& TheTables() {
 
 }  // namespace
 
-std::span<const Member> Methods() { return TheTables().methods; }
-std::span<const Member> Properties() { return TheTables().properties; }
-std::span<const Member> Events() { return TheTables().events; }
+std::span<const Member> Methods() {
+  return TheTables().methods;
+}
+std::span<const Member> Properties() {
+  return TheTables().properties;
+}
+std::span<const Member> Events() {
+  return TheTables().events;
+}
 
 const Member* FindMember(std::int32_t dispid) {
   const auto& ids = TheTables().by_id;

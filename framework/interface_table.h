@@ -25,10 +25,10 @@ struct Member {
   std::int32_t dispid;
   std::string_view name;
   MemberKind kind;
-  std::vector<Param> params;     // methods and events
-  ValueKind property_kind;       // properties
-  bool property_is_boolean;      // properties declared BOOL
-  ParamOrigin origin;            // events
+  std::vector<Param> params;  // methods and events
+  ValueKind property_kind;    // properties
+  bool property_is_boolean;   // properties declared BOOL
+  ParamOrigin origin;         // events
 };
 
 inline constexpr std::int32_t kFirstMethodId = 0x60030000;

@@ -9,8 +9,8 @@
 namespace qiv {
 
 struct PluginDescriptor {
-  const char* name;          // the deliverable's name, also its settings and help file stem
-  const char* class_id;      // UUIDs in registry form
+  const char* name;      // the deliverable's name, also its settings and help file stem
+  const char* class_id;  // UUIDs in registry form
   const char* interface_id;
   const char* events_id;
   // Creates the command module for a newly opened module state.

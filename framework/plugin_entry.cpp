@@ -54,8 +54,8 @@ extern "C" {
 QIV_EXPORT const QivClassInfo* qiv_class_info(void) {
   static const QivClassInfo info = [] {
     const auto& plugin = qiv::ThisPlugin();
-    return QivClassInfo{QIV_ABI_VERSION,       plugin.name,         "QivOptCmd200",
-                        plugin.class_id,       plugin.interface_id, plugin.events_id};
+    return QivClassInfo{QIV_ABI_VERSION, plugin.name,         "QivOptCmd200",
+                        plugin.class_id, plugin.interface_id, plugin.events_id};
   }();
   return &info;
 }
@@ -70,7 +70,9 @@ QIV_EXPORT QivModule* qiv_module_open(void) {
   }
 }
 
-QIV_EXPORT void qiv_module_close(QivModule* module) { delete module; }
+QIV_EXPORT void qiv_module_close(QivModule* module) {
+  delete module;
+}
 
 QIV_EXPORT QivControl* qiv_control_create(QivModule* module, QivEventSink sink, void* context) {
   if (module == nullptr) return nullptr;
@@ -112,9 +114,8 @@ QIV_EXPORT int32_t qiv_register(const char* registry_dir, QivError* error) {
 }
 
 QIV_EXPORT int32_t qiv_unregister(const char* registry_dir, QivError* error) {
-  return Guarded(error, [&] {
-    qiv::RemoveManifest(registry_dir ? registry_dir : "", *qiv_class_info());
-  });
+  return Guarded(error,
+                 [&] { qiv::RemoveManifest(registry_dir ? registry_dir : "", *qiv_class_info()); });
 }
 
 }  // extern "C"

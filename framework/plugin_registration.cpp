@@ -19,8 +19,7 @@ std::filesystem::path ManifestPath(const std::string& registry_dir, const QivCla
 
 }  // namespace
 
-void WriteManifest(const std::string& registry_dir, const QivClassInfo& info,
-                   const void* address) {
+void WriteManifest(const std::string& registry_dir, const QivClassInfo& info, const void* address) {
   std::error_code ignored;
   if (registry_dir.empty() || !std::filesystem::is_directory(registry_dir, ignored))
     throw RuntimeError(error::kPathNotFound);

@@ -12,8 +12,7 @@ namespace qiv {
 
 // Writes the manifest of the library that holds `address`; fails with "path not found" when the
 // folder does not exist, and with "path/file access error" when it cannot be written.
-void WriteManifest(const std::string& registry_dir, const QivClassInfo& info,
-                   const void* address);
+void WriteManifest(const std::string& registry_dir, const QivClassInfo& info, const void* address);
 // Removes the manifest; fails with "file not found" when there is none.
 void RemoveManifest(const std::string& registry_dir, const QivClassInfo& info);
 

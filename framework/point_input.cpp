@@ -4,7 +4,9 @@
 
 namespace qiv {
 
-void QivOptCmd200::InitGCINVal() { events_.Raise(EventId::QivInitGCINVal); }
+void QivOptCmd200::InitGCINVal() {
+  events_.Raise(EventId::QivInitGCINVal);
+}
 
 void QivOptCmd200::ResetGCINSettings() {
   InitGCINVal();
@@ -103,14 +105,13 @@ VbBool QivOptCmd200::GetHighLight() {
 
 std::int32_t QivOptCmd200::SearchPrimitiveMode(std::int32_t& mode, double& x, double& y,
                                                std::int16_t sel, std::int16_t locklayer,
-                                               VbBool range, std::int32_t& start,
-                                               VbBool nPackage) {
+                                               VbBool range, std::int32_t& start, VbBool nPackage) {
   std::int32_t sel_long = sel, locklayer_long = locklayer;
   std::int16_t range_copy = OneZero(range), package_copy = OneZero(nPackage);
   std::int32_t position = 0;
   if (ParseVersion(module_.HostVersion) < ParseVersion(u"2, 0, 2, 6")) {
-    events_.Raise(EventId::QivSearchPrimitiveMode, mode, x, y, sel_long, locklayer_long,
-                  range_copy, start, position);
+    events_.Raise(EventId::QivSearchPrimitiveMode, mode, x, y, sel_long, locklayer_long, range_copy,
+                  start, position);
   } else {
     events_.Raise(EventId::QivSearchPrimitiveModePackage, mode, x, y, sel_long, locklayer_long,
                   range_copy, start, package_copy, position);

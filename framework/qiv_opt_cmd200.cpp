@@ -73,8 +73,7 @@ void QivOptCmd200::QivTransDrag(std::int32_t& pmcx, std::int32_t& pmcy, std::int
                                 std::int32_t& pmcyUp, double& pgcx, double& pgcy, double& pgcxUp,
                                 double& pgcyUp, double& pdcx, double& pdcy, double& pdcxUp,
                                 double& pdcyUp, std::int32_t& psw, std::int32_t& pnFlags,
-                                std::int32_t& pnFlagsUp, std::int32_t& pkey,
-                                std::u16string& pstr) {
+                                std::int32_t& pnFlagsUp, std::int32_t& pkey, std::u16string& pstr) {
   mcx = pmcx, mcy = pmcy, mcxUp = pmcxUp, mcyUp = pmcyUp;
   gcx = pgcx, gcy = pgcy, gcxUp = pgcxUp, gcyUp = pgcyUp;
   dcx = pdcx, dcy = pdcy, dcxUp = pdcxUp, dcyUp = pdcyUp;
@@ -109,8 +108,7 @@ void QivOptCmd200::MouseMessage(std::int32_t code, std::int32_t& nFlags_, std::i
 }
 
 void QivOptCmd200::QivOnMouseWheel(std::int32_t& nFlags_, std::int16_t& zDelta,
-                                   std::int32_t& pointX, std::int32_t& pointY,
-                                   std::int32_t& cont) {
+                                   std::int32_t& pointX, std::int32_t& pointY, std::int32_t& cont) {
   if (module_.command) module_.command->OnMouseWheel(nFlags_, zDelta, pointX, pointY, cont);
   cont = 0;
 }

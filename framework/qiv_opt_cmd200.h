@@ -63,8 +63,8 @@ class QivOptCmd200 {
                     std::int32_t& pkey, std::u16string& pstr);
   void QivFromDrawingEnd(std::int32_t& psw, std::int32_t& pFDmcx0, std::int32_t& pFDmcy0,
                          std::int32_t& pFDmcx1, std::int32_t& pFDmcy1, std::int32_t& pFDmcx2,
-                         std::int32_t& pFDmcy2, double& pFDgcx0, double& pFDgcy0,
-                         double& pFDgcx1, double& pFDgcy1, double& pFDgcx2, double& pFDgcy2);
+                         std::int32_t& pFDmcy2, double& pFDgcx0, double& pFDgcy0, double& pFDgcx1,
+                         double& pFDgcy1, double& pFDgcx2, double& pFDgcy2);
   void QivUrgentExit();
   // Mouse messages with their code 0 to 9, the wheel, key messages with their code 0 to 4.
   void MouseMessage(std::int32_t code, std::int32_t& nFlags, std::int32_t& pointX,

@@ -77,8 +77,8 @@ typedef void (*QivEventSink)(void* context, int32_t dispid, QivArg* args, int32_
  * library is loaded. The ids are UUIDs in registry form ("{...}"). */
 typedef struct QivClassInfo {
   int32_t abi_version;
-  const char* name;         /* the deliverable's name, for example "Sarvik" */
-  const char* class_name;   /* "QivOptCmd200" */
+  const char* name;       /* the deliverable's name, for example "Sarvik" */
+  const char* class_name; /* "QivOptCmd200" */
   const char* class_id;
   const char* interface_id; /* the incoming dispatch interface */
   const char* events_id;    /* the event interface */

@@ -14,7 +14,9 @@ namespace error = platform::error;
 
 namespace {
 
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\u3000'; }
+bool IsBlank(char16_t c) {
+  return c == u' ' || c == u'\t' || c == u'\u3000';
+}
 
 // The number a text holds; type mismatch when it holds anything else.
 double ParseNumber(std::u16string_view text) {
@@ -45,9 +47,15 @@ Int ToWhole(std::u16string_view text) {
 
 }  // namespace
 
-std::int32_t ToLong(std::u16string_view text) { return ToWhole<std::int32_t>(text); }
-std::int16_t ToInteger(std::u16string_view text) { return ToWhole<std::int16_t>(text); }
-double ToDouble(std::u16string_view text) { return ParseNumber(text); }
+std::int32_t ToLong(std::u16string_view text) {
+  return ToWhole<std::int32_t>(text);
+}
+std::int16_t ToInteger(std::u16string_view text) {
+  return ToWhole<std::int16_t>(text);
+}
+double ToDouble(std::u16string_view text) {
+  return ParseNumber(text);
+}
 
 std::u16string ShortestDecimal(double value) {
   char buffer[32];

@@ -26,8 +26,22 @@ class ControlBoundary : public ::testing::Test {
   }
   std::vector<Value> GcinEndArgs(std::int32_t sw, double gcx, double gcy,
                                  std::u16string str = u"") {
-    return {std::int32_t{1}, std::int32_t{2}, std::int32_t{3}, std::int32_t{4}, gcx, gcy, 7.0,
-            8.0, 9.0, 10.0, 11.0, 12.0, sw, std::int32_t{13}, std::int32_t{14}, std::int32_t{65},
+    return {std::int32_t{1},
+            std::int32_t{2},
+            std::int32_t{3},
+            std::int32_t{4},
+            gcx,
+            gcy,
+            7.0,
+            8.0,
+            9.0,
+            10.0,
+            11.0,
+            12.0,
+            sw,
+            std::int32_t{13},
+            std::int32_t{14},
+            std::int32_t{65},
             std::move(str)};
   }
 
@@ -79,8 +93,7 @@ TEST_F(ControlBoundary, HostWritesIntoPropertiesPassedByReference) {
   EXPECT_EQ(std::get<std::u16string>(control->Get("msg", std::u16string())), u"written by host");
   EXPECT_EQ(std::get<std::int32_t>(control->Get("Cursor", std::int32_t{0})), 9);
   // The prompt went out as the command set it.
-  EXPECT_EQ(std::get<std::u16string>(host.Last("QivGCINStart").Sent("msg")),
-            u"Probe: pick a line");
+  EXPECT_EQ(std::get<std::u16string>(host.Last("QivGCINStart").Sent("msg")), u"Probe: pick a line");
 }
 
 TEST_F(ControlBoundary, GcinEndStoresAsksAndForwards) {

@@ -38,15 +38,15 @@ TEST_F(DrawingData, EverySlotRowRoundTrips) {
     std::int32_t id;
     int doubles, longs, strings;
   };
-  const Row rows[] = {{1, 5, 1, 0},   {2, 6, 0, 0},   {3, 7, 5, 0},   {4, 7, 0, 0},
-                      {5, 14, 18, 2}, {6, 9, 3, 1},   {7, 9, 5, 0},   {8, 9, 0, 0},
-                      {10, 2, 7, 0},  {11, 0, 6, 0},  {18, 0, 6, 0},  {19, 6, 0, 0},
-                      {20, 14, 18, 2}, {22, 0, 1, 0}, {23, 9, 16, 1}, {24, 9, 16, 1},
-                      {25, 9, 5, 1},  {26, 3, 10, 0}, {27, 2, 8, 0},  {32, 4, 1, 0},
-                      {48, 0, 5, 1},  {49, 10, 4, 1}, {50, 11, 8, 1}, {51, 0, 4, 2},
-                      {65, 6, 0, 0},  {66, 5, 0, 0},  {67, 4, 0, 0},  {68, 4, 0, 0},
-                      {69, 14, 18, 2}, {70, 4, 0, 0}, {71, 5, 0, 0},  {72, 5, 0, 0},
-                      {9, 0, 0, 0},   {40, 0, 0, 0},  {254, 0, 0, 0}, {0, 0, 0, 0}};
+  const Row rows[] = {{1, 5, 1, 0},    {2, 6, 0, 0},   {3, 7, 5, 0},   {4, 7, 0, 0},
+                      {5, 14, 18, 2},  {6, 9, 3, 1},   {7, 9, 5, 0},   {8, 9, 0, 0},
+                      {10, 2, 7, 0},   {11, 0, 6, 0},  {18, 0, 6, 0},  {19, 6, 0, 0},
+                      {20, 14, 18, 2}, {22, 0, 1, 0},  {23, 9, 16, 1}, {24, 9, 16, 1},
+                      {25, 9, 5, 1},   {26, 3, 10, 0}, {27, 2, 8, 0},  {32, 4, 1, 0},
+                      {48, 0, 5, 1},   {49, 10, 4, 1}, {50, 11, 8, 1}, {51, 0, 4, 2},
+                      {65, 6, 0, 0},   {66, 5, 0, 0},  {67, 4, 0, 0},  {68, 4, 0, 0},
+                      {69, 14, 18, 2}, {70, 4, 0, 0},  {71, 5, 0, 0},  {72, 5, 0, 0},
+                      {9, 0, 0, 0},    {40, 0, 0, 0},  {254, 0, 0, 0}, {0, 0, 0, 0}};
   for (const auto& row : rows) {
     SCOPED_TRACE("id " + std::to_string(row.id));
     module.CurRecord = EntityRecord{};
@@ -188,8 +188,9 @@ TEST_F(DrawingData, SetCurrentTextAttributesNarrowsBeforeSending) {
 }
 
 TEST_F(DrawingData, ActiveAttributesIncludeTheSegment) {
-  host.Answer("QivGetActiveAtr", {{"layer", std::int32_t{3}}, {"segment", std::int32_t{4}},
-                                  {"Group", std::int32_t{5}}});
+  host.Answer(
+      "QivGetActiveAtr",
+      {{"layer", std::int32_t{3}}, {"segment", std::int32_t{4}}, {"Group", std::int32_t{5}}});
   control.GetActiveAtr();
   EXPECT_EQ(module.CurRecord.segment, 4);
   module.CurRecord.color = 6;

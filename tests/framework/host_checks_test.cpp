@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "in_process_control.h"
-#include "runtime_error.h"
 #include "message_box.h"
+#include "runtime_error.h"
 
 namespace qiv {
 namespace {

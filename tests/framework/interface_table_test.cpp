@@ -25,14 +25,22 @@ TEST(InterfaceTable, CountsAreDenseAndUnique) {
 
 TEST(InterfaceTable, NamesAgainstNumbers) {
   const std::pair<std::int32_t, std::string_view> samples[] = {
-      {1, "QivExitCommand"},          {3, "QivGCINStart"},
-      {108, "QivSetLine"},            {224, "QivGetQivVersion"},
-      {317, "QivSearchPrimitiveModePackage"}, {384, "QivSetCommandDimension"},
-      {408, "QivGetSetData"},         {417, "QivCoordinates2"},
-      {0x60030000, "QivInitCommand"}, {0x60030002, "QivGCINEnd"},
-      {0x60030011, "QivOnMouseWheel"}, {0x60030019, "QivEndDialog"},
-      {0x40030000, "mcx"},            {0x40030021, "msg"},
-      {0x40030042, "bIgnoreShiftOrtho"}, {0x40030057, "FDgcz2"},
+      {1, "QivExitCommand"},
+      {3, "QivGCINStart"},
+      {108, "QivSetLine"},
+      {224, "QivGetQivVersion"},
+      {317, "QivSearchPrimitiveModePackage"},
+      {384, "QivSetCommandDimension"},
+      {408, "QivGetSetData"},
+      {417, "QivCoordinates2"},
+      {0x60030000, "QivInitCommand"},
+      {0x60030002, "QivGCINEnd"},
+      {0x60030011, "QivOnMouseWheel"},
+      {0x60030019, "QivEndDialog"},
+      {0x40030000, "mcx"},
+      {0x40030021, "msg"},
+      {0x40030042, "bIgnoreShiftOrtho"},
+      {0x40030057, "FDgcz2"},
   };
   for (const auto& [dispid, name] : samples) {
     const auto* member = FindMember(dispid);
@@ -44,9 +52,15 @@ TEST(InterfaceTable, NamesAgainstNumbers) {
 
 TEST(InterfaceTable, ParameterListsOfRaisedEvents) {
   const std::pair<std::string_view, std::size_t> counts[] = {
-      {"QivGCINStart", 24}, {"QivPreGCINStart", 9}, {"QivGetRestGCIN", 14},
-      {"QivGetSetData", 59}, {"QivGetCurrentTextAtr", 28}, {"QivSetCurrentTextAtr", 28},
-      {"QivSetText", 7},    {"QivSearchPrimitiveModePackage", 9}, {"QivExitCommand", 0},
+      {"QivGCINStart", 24},
+      {"QivPreGCINStart", 9},
+      {"QivGetRestGCIN", 14},
+      {"QivGetSetData", 59},
+      {"QivGetCurrentTextAtr", 28},
+      {"QivSetCurrentTextAtr", 28},
+      {"QivSetText", 7},
+      {"QivSearchPrimitiveModePackage", 9},
+      {"QivExitCommand", 0},
   };
   for (const auto& [name, count] : counts) {
     const auto* event = FindMemberByName(name);
