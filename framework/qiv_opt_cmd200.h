@@ -116,6 +116,9 @@ class QivOptCmd200 {
   std::int32_t AddArc(double x, double y, double r, double s, double e);
   std::int32_t AddText(const std::u16string& text, double x0, double y0, double h, double kaiten,
                        std::int16_t genten);
+  // The creation epilogue of every creation wrapper: for a new entity (position 0 or more) its
+  // creation date and its redraw; answers the position.
+  std::int32_t CreationEpilogue(std::int32_t position);
   void DrawObject(std::int32_t n, VbBool Draw);
   void SetDeleteDate(std::int32_t n);
   void IncNumberUndo();
@@ -135,8 +138,6 @@ class QivOptCmd200 {
  private:
   void InvokeMethod(MethodId id, QivArg* args, std::int32_t count);
   void InvokeProperty(PropertyId id, std::int32_t invoke_kind, QivArg& arg);
-  // The creation epilogue of the Add wrappers: creation date and redraw for a new entity.
-  std::int32_t CreationEpilogue(std::int32_t position);
 
   ModuleState& module_;
   EventRaiser events_;
