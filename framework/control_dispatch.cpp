@@ -15,25 +15,11 @@ namespace error = platform::error;
 
 namespace {
 
-std::int32_t KindCode(ValueKind kind) {
-  switch (kind) {
-    case ValueKind::I16:
-      return QIV_ARG_I16;
-    case ValueKind::I32:
-      return QIV_ARG_I32;
-    case ValueKind::F64:
-      return QIV_ARG_F64;
-    case ValueKind::Str:
-      return QIV_ARG_STR;
-  }
-  return 0;
-}
-
 void CheckArguments(const Member& method, const QivArg* args, std::int32_t count) {
   if (static_cast<std::size_t>(count) != method.params.size())
     throw RuntimeError(error::kWrongArgumentCount);
   for (std::int32_t i = 0; i < count; ++i)
-    if (args[i].kind != KindCode(method.params[static_cast<std::size_t>(i)].kind))
+    if (args[i].kind != ArgKindOf(method.params[static_cast<std::size_t>(i)].kind))
       throw RuntimeError(error::kTypeMismatch);
 }
 

@@ -8,25 +8,11 @@
 namespace qiv {
 namespace {
 
-std::int32_t KindCode(ValueKind kind) {
-  switch (kind) {
-    case ValueKind::I16:
-      return QIV_ARG_I16;
-    case ValueKind::I32:
-      return QIV_ARG_I32;
-    case ValueKind::F64:
-      return QIV_ARG_F64;
-    case ValueKind::Str:
-      return QIV_ARG_STR;
-  }
-  return 0;
-}
-
 bool MatchesDeclaration(const Member& event, const QivArg* args, std::int32_t count) {
   if (event.origin == ParamOrigin::Open) return true;
   if (static_cast<std::size_t>(count) != event.params.size()) return false;
   for (std::int32_t i = 0; i < count; ++i)
-    if (args[i].kind != KindCode(event.params[static_cast<std::size_t>(i)].kind)) return false;
+    if (args[i].kind != ArgKindOf(event.params[static_cast<std::size_t>(i)].kind)) return false;
   return true;
 }
 

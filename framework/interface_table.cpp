@@ -1,5 +1,7 @@
 #include "interface_table.h"
 
+#include "qiv_plugin_abi.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -81,6 +83,20 @@ const Tables& TheTables() {
 }
 
 }  // namespace
+
+std::int32_t ArgKindOf(ValueKind kind) {
+  switch (kind) {
+    case ValueKind::I16:
+      return QIV_ARG_I16;
+    case ValueKind::I32:
+      return QIV_ARG_I32;
+    case ValueKind::F64:
+      return QIV_ARG_F64;
+    case ValueKind::Str:
+      return QIV_ARG_STR;
+  }
+  return 0;
+}
 
 std::span<const Member> Methods() {
   return TheTables().methods;

@@ -37,6 +37,9 @@ inline constexpr int kMethodCount = 26;
 inline constexpr int kPropertyCount = 88;
 inline constexpr int kEventCount = 417;
 
+// The boundary's argument kind (QIV_ARG_...) of a value kind.
+std::int32_t ArgKindOf(ValueKind kind);
+
 // All methods, properties and events, in table order.
 std::span<const Member> Methods();
 std::span<const Member> Properties();

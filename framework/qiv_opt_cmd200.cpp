@@ -52,16 +52,25 @@ void QivOptCmd200::QivSelectEnd(std::int16_t& sw_, std::int32_t& nSelect) {
   if (module_.command) module_.command->OnSelectEnd(sw_, nSelect);
 }
 
-void QivOptCmd200::QivGCINEnd(std::int32_t& pmcx, std::int32_t& pmcy, std::int32_t& pmcxUp,
-                              std::int32_t& pmcyUp, double& pgcx, double& pgcy, double& pgcxUp,
-                              double& pgcyUp, double& pdcx, double& pdcy, double& pdcxUp,
-                              double& pdcyUp, std::int32_t& psw, std::int32_t& pnFlags,
-                              std::int32_t& pnFlagsUp, std::int32_t& pkey, std::u16string& pstr) {
+void QivOptCmd200::StoreInput(std::int32_t pmcx, std::int32_t pmcy, std::int32_t pmcxUp,
+                              std::int32_t pmcyUp, double pgcx, double pgcy, double pgcxUp,
+                              double pgcyUp, double pdcx, double pdcy, double pdcxUp, double pdcyUp,
+                              std::int32_t psw, std::int32_t pnFlags, std::int32_t pnFlagsUp,
+                              std::int32_t pkey, const std::u16string& pstr) {
   mcx = pmcx, mcy = pmcy, mcxUp = pmcxUp, mcyUp = pmcyUp;
   gcx = pgcx, gcy = pgcy, gcxUp = pgcxUp, gcyUp = pgcyUp;
   dcx = pdcx, dcy = pdcy, dcxUp = pdcxUp, dcyUp = pdcyUp;
   sw = psw, nFlags = pnFlags, nFlagsUp = pnFlagsUp, key = pkey;
   str = pstr;
+}
+
+void QivOptCmd200::QivGCINEnd(std::int32_t& pmcx, std::int32_t& pmcy, std::int32_t& pmcxUp,
+                              std::int32_t& pmcyUp, double& pgcx, double& pgcy, double& pgcxUp,
+                              double& pgcyUp, double& pdcx, double& pdcy, double& pdcxUp,
+                              double& pdcyUp, std::int32_t& psw, std::int32_t& pnFlags,
+                              std::int32_t& pnFlagsUp, std::int32_t& pkey, std::u16string& pstr) {
+  StoreInput(pmcx, pmcy, pmcxUp, pmcyUp, pgcx, pgcy, pgcxUp, pgcyUp, pdcx, pdcy, pdcxUp, pdcyUp,
+             psw, pnFlags, pnFlagsUp, pkey, pstr);
   std::int16_t result = 0;
   events_.Raise(EventId::QivGetActiveQivwinTitle, QivwinDocName, QivwinViewName, result);
   events_.Raise(EventId::QivGetRestGCIN, vcx, vcy, vcxUp, vcyUp, dcz, dczUp, gcz, gczUp, scx, scy,
@@ -74,11 +83,8 @@ void QivOptCmd200::QivTransDrag(std::int32_t& pmcx, std::int32_t& pmcy, std::int
                                 double& pgcyUp, double& pdcx, double& pdcy, double& pdcxUp,
                                 double& pdcyUp, std::int32_t& psw, std::int32_t& pnFlags,
                                 std::int32_t& pnFlagsUp, std::int32_t& pkey, std::u16string& pstr) {
-  mcx = pmcx, mcy = pmcy, mcxUp = pmcxUp, mcyUp = pmcyUp;
-  gcx = pgcx, gcy = pgcy, gcxUp = pgcxUp, gcyUp = pgcyUp;
-  dcx = pdcx, dcy = pdcy, dcxUp = pdcxUp, dcyUp = pdcyUp;
-  sw = psw, nFlags = pnFlags, nFlagsUp = pnFlagsUp, key = pkey;
-  str = pstr;
+  StoreInput(pmcx, pmcy, pmcxUp, pmcyUp, pgcx, pgcy, pgcxUp, pgcyUp, pdcx, pdcy, pdcxUp, pdcyUp,
+             psw, pnFlags, pnFlagsUp, pkey, pstr);
   if (module_.command) module_.command->OnDrag();
 }
 

@@ -137,6 +137,11 @@ class QivOptCmd200 {
 
  private:
   void InvokeMethod(MethodId id, QivArg* args, std::int32_t count);
+  // Stores a point input's results into the m, g and d families, sw, nFlags, key and str.
+  void StoreInput(std::int32_t pmcx, std::int32_t pmcy, std::int32_t pmcxUp, std::int32_t pmcyUp,
+                  double pgcx, double pgcy, double pgcxUp, double pgcyUp, double pdcx, double pdcy,
+                  double pdcxUp, double pdcyUp, std::int32_t psw, std::int32_t pnFlags,
+                  std::int32_t pnFlagsUp, std::int32_t pkey, const std::u16string& pstr);
   void InvokeProperty(PropertyId id, std::int32_t invoke_kind, QivArg& arg);
 
   ModuleState& module_;

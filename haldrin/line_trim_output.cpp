@@ -4,17 +4,13 @@
 #include <optional>
 
 #include "line_trim_geometry.h"
+#include "trim_output.h"
 
 namespace haldrin {
 namespace {
 
-void Draw(qiv::QivOptCmd200& control, const Line& line) {
-  control.AddLine(line.start.x, line.start.y, line.end.x, line.end.y);
-}
-
-void Draw(qiv::QivOptCmd200& control, const std::optional<Line>& line) {
-  if (line) Draw(control, *line);
-}
+using skeleton::Draw;
+using skeleton::UseSymbolLineType;
 
 // Takes the picked line off the screen and deletes it; its attributes become the active ones.
 void ReplacePickedLine(qiv::QivOptCmd200& control, std::int32_t line) {
@@ -22,12 +18,6 @@ void ReplacePickedLine(qiv::QivOptCmd200& control, std::int32_t line) {
   control.DrawObject(line, qiv::kFalse);
   control.SetDeleteDate(line);
   control.ReadRecord(line);
-  control.SetActiveAtr();
-}
-
-// The symbol and joint marks are drawn with line type 1.
-void UseSymbolLineType(qiv::QivOptCmd200& control, qiv::ModuleState& module) {
-  module.CurRecord.ltype = 1;
   control.SetActiveAtr();
 }
 

@@ -1,60 +1,28 @@
 #include "tee_output.h"
 
 #include <cstdint>
-#include <initializer_list>
 #include <optional>
 
-#include "message_box.h"
 #include "tee_geometry.h"
+#include "trim_output.h"
 
 namespace morvane {
 namespace {
 
 using skeleton::Circle;
+using skeleton::Draw;
+using skeleton::EraseAndDelete;
 using skeleton::PickedLine;
 using skeleton::PickPoint;
-
-void Draw(qiv::QivOptCmd200& control, const Line& line) {
-  control.AddLine(line.start.x, line.start.y, line.end.x, line.end.y);
-}
-
-void Draw(qiv::QivOptCmd200& control, const std::optional<Line>& line) {
-  if (line) Draw(control, *line);
-}
-
-void Draw(qiv::QivOptCmd200& control, const Arc& arc) {
-  control.AddArc(arc.centre.x, arc.centre.y, arc.r, arc.start, arc.end);
-}
-
-void Draw(qiv::QivOptCmd200& control, const Circle& circle) {
-  control.AddCircle(circle.centre.x, circle.centre.y, circle.r);
-}
-
-// Takes the picked entities off the screen, then deletes them.
-void EraseAndDelete(qiv::QivOptCmd200& control, std::initializer_list<std::int32_t> entities) {
-  for (const auto n : entities) control.DrawObject(n, qiv::kFalse);
-  for (const auto n : entities) control.SetDeleteDate(n);
-}
-
-// New pipes take the attributes of the main line.
-void TakeAttributesOf(qiv::QivOptCmd200& control, std::int32_t entity) {
-  control.ReadRecord(entity);
-  control.SetActiveAtr();
-}
-
-// Arcs, circles and joint marks are drawn with line type 1.
-void UseSymbolLineType(qiv::QivOptCmd200& control, qiv::ModuleState& module) {
-  module.CurRecord.ltype = 1;
-  control.SetActiveAtr();
-}
+using skeleton::TakeAttributesOf;
+using skeleton::UseSymbolLineType;
 
 // Where the branch meets the main line; when it does not, tells the user and starts the picking
 // over.
 std::optional<Tee> TeeOrRefuse(skeleton::PickingState& picks) {
   const auto tee = FindTee(PickedLine(picks, 1), PickedLine(picks, 2));
   if (!tee) {
-    picks.InputStage = 0;
-    platform::MessageBox(u"Trim Err !! ");
+    skeleton::RefuseTrim(picks.InputStage);
   }
   return tee;
 }

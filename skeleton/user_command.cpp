@@ -231,6 +231,13 @@ void UserCommand::ThirdPick() {
     picks.PickY2[3] = record.y2;
     picks.PickEntity[3] = picks.FoundNo;
   }
+  OutputWithParkedAttributes();
+  picks.InputStage = 0;
+  PromptInput();
+}
+
+void UserCommand::OutputWithParkedAttributes() {
+  auto& control = OptCmd();
   control.GetCurrentTextAtr();
   control.GetActiveAtr();
   module_.SavedRecord = module_.CurRecord;
@@ -238,8 +245,6 @@ void UserCommand::ThirdPick() {
   module_.CurRecord = module_.SavedRecord;
   control.SetCurrentTextAtr();
   control.SetActiveAtr();
-  picks.InputStage = 0;
-  PromptInput();
 }
 
 void UserCommand::OnSelectEnd(std::int16_t sw, std::int32_t nSelect) {

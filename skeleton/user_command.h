@@ -57,6 +57,9 @@ class UserCommand : public qiv::CommandRoutines {
   // The third pick: slot 3 from the search (the lock is not asked), the host's attributes parked
   // in SavedRecord around Output(), then stage 0.
   void ThirdPick();
+  // Runs the output routine between parking the host's current text and active attributes in
+  // SavedRecord and restoring them, so the host has its own attributes back afterwards.
+  void OutputWithParkedAttributes();
 
   // State kept for the life of the loaded plug-in.
   skeleton::PickingState picks;

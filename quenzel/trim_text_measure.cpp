@@ -1,0 +1,78 @@
+#include "trim_text_measure.h"
+
+#include <algorithm>
+
+#include "code_page.h"
+#include "font_spec.h"
+#include "text_measure.h"
+
+namespace quenzel {
+namespace {
+
+constexpr char16_t kCr = u'\r';
+// The host's own font, whose characters are all one text height wide.
+constexpr char16_t kHostFont[] = u"QIV-CAD";
+// The size the other fonts are measured at, and the pixels to its em at 96 DPI.
+constexpr double kMeasureSize = 24;
+constexpr double kPixelsPerEm = 32;
+
+}  // namespace
+
+TrimLineCounts TrimLineInfo(std::u16string_view text, int line) {
+  TrimLineCounts counts;
+  int current = 1, chars = 0;
+  for (const char16_t c : text) {
+    if (c != kCr) {
+      ++chars;
+      continue;
+    }
+    if (current == line) counts.line_chars = chars;
+    ++counts.crs;
+    ++current;
+    chars = 0;
+  }
+  if (current == line) counts.line_chars = chars;
+  return counts;
+}
+
+std::u16string TrimLineChar(std::u16string_view text, int line, int position) {
+  int current = 1, index = 0;
+  for (const char16_t c : text) {
+    if (c == kCr) {
+      ++current;
+      index = 0;
+    } else if (current == line && ++index == position) {
+      return std::u16string(1, c);
+    }
+  }
+  return {};
+}
+
+double MeasureChar(const std::u16string& font, std::u16string_view s) {
+  if (font.empty() || font == kHostFont) return kTrimTextHeight;
+  const platform::FontSpec spec{font, kMeasureSize, platform::kShiftJisCharset};
+  const auto pixels = platform::TextExtentPixels(spec, platform::ToCodePage932(s));
+  return pixels / kPixelsPerEm * kTrimTextHeight;
+}
+
+double MeasureTrimText(qiv::EntityRecord& record, std::u16string_view text,
+                       const std::u16string& font) {
+  record.ts_takasa = kTrimTextHeight;
+  record.ts_haba = 0;
+  record.ts_kankaku = 0;
+  record.ts_tateflag = 0;
+  record.ts_scaleflag = 0;
+  record.ts_Fontname = font;
+
+  const int lines = TrimLineInfo(text, 1).crs + 1;
+  double longest = 0;
+  for (int k = 1; k <= lines; ++k) {
+    const int chars = TrimLineInfo(text, k).line_chars;
+    double width = 0;
+    for (int j = 1; j <= chars; ++j) width += MeasureChar(font, TrimLineChar(text, k, j));
+    longest = std::max(longest, width);
+  }
+  return longest;
+}
+
+}  // namespace quenzel
