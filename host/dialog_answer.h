@@ -1,0 +1,19 @@
+// A script's dialog line as the user's action on the shown form.
+#pragma once
+
+#include "session_script.h"
+#include "user_action.h"
+
+namespace platform {
+class Form;
+}
+
+namespace host {
+
+// `step` must be a dialog answer (IsDialogAnswer). "dialog ok" and "dialog cancel" press Enter
+// and Esc (the default and cancel buttons); "help close" clicks the help window's HClose; a
+// press outside lands left of the form's window, or right of it when the form touches the
+// screen's left edge.
+platform::UserAction ToUserAction(const ScriptStep& step, platform::Form& form);
+
+}  // namespace host

@@ -1,0 +1,58 @@
+// Whole-file reading and atomic replacement.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "drawing_files.h"
+
+namespace host {
+
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw DrawingFileError(path + ": cannot be opened");
+  std::ostringstream content;
+  content << in.rdbuf();
+  if (in.bad()) throw DrawingFileError(path + ": cannot be read");
+  return std::move(content).str();
+}
+
+std::string PartialPathFor(const std::string& path) {
+  const std::filesystem::path target(path);
+  std::string name = target.filename().string();
+  name.insert(0, 1, '.');
+  name.append(".partial");
+  return (target.parent_path() / name).string();
+}
+
+void WriteFileAtomically(const std::string& path, const std::string& content) {
+  const std::filesystem::path target(path);
+  const std::filesystem::path temporary(PartialPathFor(path));
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out << content;
+    out.close();
+    if (!out) {
+      std::error_code ignored;
+      std::filesystem::remove(temporary, ignored);
+      throw std::runtime_error(path + ": cannot be written");
+    }
+  }
+  std::error_code failure;
+  std::filesystem::rename(temporary, target, failure);
+  if (failure) {
+    std::error_code ignored;
+    std::filesystem::remove(temporary, ignored);
+    throw std::runtime_error(path + ": cannot be written (" + failure.message() + ")");
+  }
+}
+
+LoadReport ReadDrawing(const std::string& path, Drawing& drawing, const LoadProgress& progress) {
+  std::string extension = std::filesystem::path(path).extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (extension == ".dxf") return ReadDxf(path, drawing, progress);
+  if (extension == ".json") return ReadJson(path, drawing);
+  throw DrawingFileError(path + ": not a drawing (expected .dxf or .json)");
+}
+
+}  // namespace host
