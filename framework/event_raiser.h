@@ -4,8 +4,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
-#include <tuple>
+#include <type_traits>
 
 #include "abi_values.h"
 #include "interface_ids.h"
@@ -15,25 +16,21 @@ namespace qiv {
 
 namespace detail {
 
-template <typename T>
-class Binder {
- public:
-  explicit Binder(T& value) : arg_(ArgOf(value)) {}
-  QivArg arg() const { return arg_; }
-
- private:
-  QivArg arg_;
-};
-
-template <>
-class Binder<std::u16string> {
- public:
-  explicit Binder(std::u16string& text) : ref_(text) {}
-  QivArg arg() { return ArgOf(ref_); }
-
- private:
-  StrRef ref_;
-};
+inline QivArg Bind(std::int16_t& value, std::optional<StrRef>*&) {
+  return ArgOf(value);
+}
+inline QivArg Bind(std::int32_t& value, std::optional<StrRef>*&) {
+  return ArgOf(value);
+}
+inline QivArg Bind(double& value, std::optional<StrRef>*&) {
+  return ArgOf(value);
+}
+// A string is bound through the next free StrRef slot, which lives as long as the raise.
+inline QivArg Bind(std::u16string& text, std::optional<StrRef>*& next_slot) {
+  std::optional<StrRef>& slot = *next_slot++;
+  slot.emplace(text);
+  return ArgOf(*slot);
+}
 
 }  // namespace detail
 
@@ -48,13 +45,12 @@ class EventRaiser {
   // Raises `id` with the caller's variables (16-bit, Long, Double or String), bound by reference.
   template <typename... Vars>
   void Raise(EventId id, Vars&... vars) const {
-    std::tuple<detail::Binder<Vars>...> binders(vars...);
-    std::apply(
-        [&](auto&... bound) {
-          std::array<QivArg, sizeof...(Vars)> args{bound.arg()...};
-          RaiseArgs(id, args.data(), static_cast<std::int32_t>(args.size()));
-        },
-        binders);
+    constexpr std::size_t kStrings = (std::size_t{std::is_same_v<Vars, std::u16string>} + ... + 0);
+    std::array<std::optional<StrRef>, kStrings + 1> slots;
+    std::optional<StrRef>* next_slot = slots.data();
+    // Braced initialisers run left to right, so the string slots fill in argument order.
+    std::array<QivArg, sizeof...(Vars)> args{detail::Bind(vars, next_slot)...};
+    RaiseArgs(id, args.data(), static_cast<std::int32_t>(args.size()));
   }
 
  private:
