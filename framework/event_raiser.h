@@ -47,7 +47,7 @@ class EventRaiser {
   void Raise(EventId id, Vars&... vars) const {
     constexpr std::size_t kStrings = (std::size_t{std::is_same_v<Vars, std::u16string>} + ... + 0);
     std::array<std::optional<StrRef>, kStrings + 1> slots;
-    std::optional<StrRef>* next_slot = slots.data();
+    [[maybe_unused]] std::optional<StrRef>* next_slot = slots.data();
     // Braced initialisers run left to right, so the string slots fill in argument order.
     std::array<QivArg, sizeof...(Vars)> args{detail::Bind(vars, next_slot)...};
     RaiseArgs(id, args.data(), static_cast<std::int32_t>(args.size()));
