@@ -2,11 +2,21 @@
 
 #include <stdexcept>
 
+#include "control.h"
 #include "form.h"
 #include "window_system.h"
 
 namespace host {
 namespace {
+
+// Clicks the button of this name; a form without one gets the key instead.
+platform::UserAction ClickButton(platform::Form& form, const std::u16string& name,
+                                 platform::action::Key key) {
+  const platform::Control* control = form.FindControl(name);
+  if (control != nullptr && control->Kind() == platform::ControlKind::kButton)
+    return platform::action::Click{name};
+  return platform::action::PressKey{key};
+}
 
 platform::win::POINT OutsideOf(platform::Form& form) {
   platform::win::RECT rect;
@@ -22,9 +32,9 @@ platform::UserAction ToUserAction(const ScriptStep& step, platform::Form& form) 
   using platform::action::Key;
   switch (step.verb) {
     case Verb::kDialogOk:
-      return platform::action::PressKey{Key::kEnter};
+      return ClickButton(form, u"OK", Key::kEnter);
     case Verb::kDialogCancel:
-      return platform::action::PressKey{Key::kEscape};
+      return ClickButton(form, u"Cancel", Key::kEscape);
     case Verb::kDialogKey:
       return platform::action::PressKey{step.number == 1 ? Key::kEscape : Key::kEnter};
     case Verb::kDialogSet:

@@ -5,10 +5,19 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
+#include <variant>
 
 #include "drawing.h"
 
 namespace host {
+
+// A numbered host parameter as the host keeps it: a number, or a text.
+using HostParameter = std::variant<double, std::u16string>;
+
+// A parameter's value as a script or the command line writes it: a number when the whole text
+// is one, otherwise the text.
+HostParameter ParameterFromText(std::u16string_view text);
 
 struct HostSettings {
   std::u16string version = u"4,0,2,3";
@@ -21,6 +30,10 @@ struct HostSettings {
   std::int32_t highlight = 1;       // 1: selected entities are highlighted
   // The host edits in two dimensions: a command that declares itself 3D-only is refused.
   std::int32_t editing_dimension = 2;
+  // The numbered parameters that the typed getters answer and the setters change. 1005 and 1022
+  // answer 0 until something sets them, whatever the command sends; the getters leave an id
+  // that is not here as the command sent it.
+  std::map<std::int32_t, HostParameter> parameters = {{1005, 0.0}, {1022, 0.0}};
 };
 
 // The point input being reported to the command.
@@ -35,8 +48,6 @@ struct HostState {
   Drawing& drawing;
   HostSettings settings;
   InputState input;
-  // The numbered host parameters (QivGetInteger / QivGetLong / QivSetLong); unset ones are 0.
-  std::map<std::int32_t, std::int32_t> parameters;
 };
 
 }  // namespace host

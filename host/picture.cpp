@@ -133,8 +133,9 @@ class Painter {
     cairo_rotate(cr_, -Radians(d[slot::kTextAngle]));
     cairo_select_font_face(cr_, "IPAGothic", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr_, height);
-    // Baseline of the last line, measured from the reference point.
-    const double bottom = row == 0 ? 0.0 : row == 1 ? block / 2 - height / 2 : block - height;
+    // Baseline of the last line, measured downward from the reference point: the block's bottom,
+    // middle or top stands on it.
+    const double bottom = row == 0 ? 0.0 : row == 1 ? block / 2 : block;
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const std::string utf8 = ToUtf8(lines[i]);
       cairo_text_extents_t extents;

@@ -1,6 +1,7 @@
 // qivhost: the reference host on the command line.
 //
-//   qivhost run NAME [--drawing F] [--script F|-] [--dump F] [--dxf F] [--svg F] [--png F] ...
+//   qivhost run NAME [--drawing F] [--script F|-] [--dump F] [--dxf F] [--svg F] [--png F]
+//               [--param ID=VALUE ...] ...
 //   qivhost register PATH...    qivhost unregister NAME    qivhost list    qivhost demo
 #include <CLI/CLI.hpp>
 
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
   host::RunRequest run;
   std::string script = "-";
   std::string host_version, start_path;
+  std::vector<std::string> parameters;
   std::string picture_area = "all";
   run.settings_dir = DefaultSettingsDir();
   auto* run_cmd = app.add_subcommand("run", "play a session script with a plug-in's command");
@@ -87,6 +89,10 @@ int main(int argc, char** argv) {
       ->capture_default_str();
   run_cmd->add_option("--pick-tolerance", run.pick_tolerance, "drawing units a pick may miss by")
       ->capture_default_str();
+  run_cmd
+      ->add_option("--param", parameters,
+                   "ID=VALUE: a host parameter the host answers (repeatable; see param)")
+      ->allow_extra_args(false);
 
   std::vector<std::string> libraries;
   auto* register_cmd = app.add_subcommand("register", "register plug-in libraries");
@@ -117,6 +123,8 @@ int main(int argc, char** argv) {
       run.picture_of_changes = picture_area == "changes";
       if (!host_version.empty()) run.host_version = host::FromUtf8(host_version);
       if (!start_path.empty()) run.start_path = host::FromUtf8(start_path);
+      for (const auto& parameter : parameters)
+        run.parameters.push_back(host::ParseParameterOption(parameter));
       if (script == "-") {
         run.script_file = "<stdin>";
         run.script_text.assign(std::istreambuf_iterator<char>(std::cin), {});

@@ -45,6 +45,8 @@ RunResult RunSession(const RunRequest& request, TerminalProgress& progress) {
   }
   if (request.host_version) settings.version = *request.host_version;
   settings.pick_tolerance = request.pick_tolerance;
+  for (const ScriptStep& parameter : request.parameters)
+    settings.parameters[parameter.number] = ParameterFromText(parameter.value);
   if (request.start_path) {
     settings.start_path = *request.start_path;
   } else {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "session.h"
 #include "terminal_progress.h"
@@ -22,6 +23,7 @@ struct RunRequest {
   std::optional<std::u16string> start_path;  // default: settings_dir + program file name
   std::string settings_dir;
   double pick_tolerance = 100;
+  std::vector<ScriptStep> parameters;  // --param ID=VALUE, as `param ID VALUE` steps
   std::string registry_dir;
   std::string program_dir;
 };

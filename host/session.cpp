@@ -183,6 +183,10 @@ void Session::Perform(const ScriptStep& step) {
     case Verb::kHostVersion:
       state_.settings.version = step.name;
       break;
+    case Verb::kParam:
+      state_.settings.parameters[step.number] = ParameterFromText(step.value);
+      journal_.Host("param", "id", step.number);
+      break;
     case Verb::kCursor:
       platform::win::SetCursorPos({static_cast<std::int32_t>(std::lround(step.x)),
                                    static_cast<std::int32_t>(std::lround(step.y))});

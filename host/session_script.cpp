@@ -160,6 +160,11 @@ std::optional<ScriptStep> ParseLine(std::string_view line) {
     ExpectCount(words, 2, "host-version V");
     step.verb = Verb::kHostVersion;
     step.name = FromUtf8(words[1]);
+  } else if (verb == "param") {
+    ExpectCount(words, 3, "param ID VALUE");
+    step.verb = Verb::kParam;
+    step.number = Whole(words[1], "ID");
+    step.value = FromUtf8(words[2]);
   } else if (verb == "dialog") {
     step = DialogStep(words);
   } else if (verb == "help") {
@@ -179,6 +184,22 @@ bool IsDialogAnswer(Verb verb) {
 
 ScriptError::ScriptError(const std::string& file, int line, const std::string& what)
     : std::runtime_error(file + ":" + std::to_string(line) + ": " + what) {}
+
+ScriptStep ParseParameterOption(std::string_view option) {
+  const std::size_t equals = option.find('=');
+  if (equals == std::string_view::npos)
+    throw std::invalid_argument("--param takes ID=VALUE, not \"" + std::string(option) + "\"");
+  if (!DecodeUtf8(option)) throw std::invalid_argument("--param: the value is not UTF-8");
+  ScriptStep step;
+  step.verb = Verb::kParam;
+  try {
+    step.number = Whole(std::string(option.substr(0, equals)), "the ID of --param");
+  } catch (const LineError& error) {
+    throw std::invalid_argument(error.what);
+  }
+  step.value = FromUtf8(option.substr(equals + 1));
+  return step;
+}
 
 SessionScript ParseScript(std::string_view text, const std::string& file) {
   SessionScript script{file, {}};

@@ -12,6 +12,8 @@
 //   lock LAYER / unlock LAYER      a layer by name, or by number when no layer has that name
 //   host-version V         the version the host answers from now on
 //   cursor X Y             the mouse cursor's screen position in pixels
+//   param ID VALUE         the host parameter ID answers VALUE from now on (a number, or a
+//                          text for the string getters)
 //   dialog ok | dialog cancel | dialog key enter|esc
 //   dialog set CONTROL VALUE       check boxes 0/1; texts with \r \n \t \\ and "quoted blanks"
 //   dialog choose CONTROL INDEX | dialog click CONTROL | dialog outside left|right
@@ -42,6 +44,7 @@ enum class Verb {
   kUnlock,
   kHostVersion,
   kCursor,
+  kParam,
   kDialogOk,
   kDialogCancel,
   kDialogSet,
@@ -60,10 +63,11 @@ struct ScriptStep {
   Verb verb = Verb::kStart;
   double x = 0;  // pick, cursor
   double y = 0;
-  std::int32_t number = 0;  // key code, select sw, restart mode, choose index; 1 = right / esc
-  std::int32_t count = 0;   // select N
-  std::u16string name;      // layer, version, dialog control
-  std::u16string value;     // dialog set
+  // key code, select sw, restart mode, choose index, parameter id; 1 = right / esc
+  std::int32_t number = 0;
+  std::int32_t count = 0;  // select N
+  std::u16string name;     // layer, version, dialog control
+  std::u16string value;    // dialog set, param
 };
 
 struct SessionScript {
@@ -79,5 +83,9 @@ class ScriptError : public std::runtime_error {
 
 // Parses a whole script; throws ScriptError for the first bad line.
 SessionScript ParseScript(std::string_view text, const std::string& file);
+
+// qivhost's `--param ID=VALUE`: the step `param ID VALUE`, VALUE taken as written after the
+// first "=". Throws std::invalid_argument naming what is wrong.
+ScriptStep ParseParameterOption(std::string_view option);
 
 }  // namespace host

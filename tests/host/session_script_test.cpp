@@ -14,19 +14,19 @@ TEST(SessionScriptTest, ParsesEveryVerb) {
       "pick 1.5 -2e3   # a comment\n"
       "\n"
       "cancel\nkey 27\nselect 1 3\nurgent-exit\nrestart 2\ndestroy\nundo\n"
-      "lock PIPE\nunlock 3\nhost-version 4,0,2,2\ncursor 100 200\n"
+      "lock PIPE\nunlock 3\nhost-version 4,0,2,2\ncursor 100 200\nparam 1308 \"a b\"\n"
       "dialog ok\ndialog cancel\n"
       "dialog set Text1 \"G\\r\\n a#b \\\\ \\\"q\\\"\"\n"
       "dialog choose List2 4\ndialog click Check1\ndialog key esc\ndialog outside right\n"
       "help close\n",
       "s.qivs");
-  const std::vector<Verb> verbs = {Verb::kStart,     Verb::kPick,          Verb::kCancel,
-                                   Verb::kKey,       Verb::kSelect,        Verb::kUrgentExit,
-                                   Verb::kRestart,   Verb::kDestroy,       Verb::kUndo,
-                                   Verb::kLock,      Verb::kUnlock,        Verb::kHostVersion,
-                                   Verb::kCursor,    Verb::kDialogOk,      Verb::kDialogCancel,
-                                   Verb::kDialogSet, Verb::kDialogChoose,  Verb::kDialogClick,
-                                   Verb::kDialogKey, Verb::kDialogOutside, Verb::kHelpClose};
+  const std::vector<Verb> verbs = {
+      Verb::kStart,         Verb::kPick,         Verb::kCancel,      Verb::kKey,
+      Verb::kSelect,        Verb::kUrgentExit,   Verb::kRestart,     Verb::kDestroy,
+      Verb::kUndo,          Verb::kLock,         Verb::kUnlock,      Verb::kHostVersion,
+      Verb::kCursor,        Verb::kParam,        Verb::kDialogOk,    Verb::kDialogCancel,
+      Verb::kDialogSet,     Verb::kDialogChoose, Verb::kDialogClick, Verb::kDialogKey,
+      Verb::kDialogOutside, Verb::kHelpClose};
   ASSERT_EQ(script.steps.size(), verbs.size());
   for (std::size_t i = 0; i < verbs.size(); ++i) EXPECT_EQ(script.steps[i].verb, verbs[i]) << i;
   const auto& pick = script.steps[1];
@@ -36,11 +36,13 @@ TEST(SessionScriptTest, ParsesEveryVerb) {
   EXPECT_EQ(script.steps[4].number, 1);
   EXPECT_EQ(script.steps[4].count, 3);
   EXPECT_EQ(script.steps[11].name, u"4,0,2,2");
-  EXPECT_EQ(script.steps[15].name, u"Text1");
-  EXPECT_EQ(script.steps[15].value, u"G\r\n a#b \\ \"q\"");
-  EXPECT_EQ(script.steps[16].number, 4);
-  EXPECT_EQ(script.steps[18].number, 1);
+  EXPECT_EQ(script.steps[13].number, 1308);
+  EXPECT_EQ(script.steps[13].value, u"a b");
+  EXPECT_EQ(script.steps[16].name, u"Text1");
+  EXPECT_EQ(script.steps[16].value, u"G\r\n a#b \\ \"q\"");
+  EXPECT_EQ(script.steps[17].number, 4);
   EXPECT_EQ(script.steps[19].number, 1);
+  EXPECT_EQ(script.steps[20].number, 1);
 }
 
 TEST(SessionScriptTest, BadLinesNameTheFileAndLine) {
@@ -59,6 +61,8 @@ TEST(SessionScriptTest, BadLinesNameTheFileAndLine) {
       {"dialog set Text1 \"open", "a double quote is not closed"},
       {"dialog set Text1 a\\qb", "unknown escape \\q"},
       {"start now", "usage: start"},
+      {"param 1022", "usage: param ID VALUE"},
+      {"param x 1", "ID must be a whole number"},
   };
   for (const auto& c : cases) {
     try {
@@ -68,6 +72,17 @@ TEST(SessionScriptTest, BadLinesNameTheFileAndLine) {
       EXPECT_EQ(std::string(error.what()).rfind("s.qivs:3: ", 0), 0u) << error.what();
       EXPECT_NE(std::string(error.what()).find(c.expected), std::string::npos) << error.what();
     }
+  }
+}
+
+TEST(SessionScriptTest, TheParameterOptionIsTheParamStep) {
+  const ScriptStep step = ParseParameterOption("1308=a=b");
+  EXPECT_EQ(step.verb, Verb::kParam);
+  EXPECT_EQ(step.number, 1308);
+  EXPECT_EQ(step.value, u"a=b");
+  EXPECT_EQ(ParseParameterOption("1022=").value, u"");
+  for (const char* bad : {"1022", "=1", "x=1"}) {
+    EXPECT_THROW(ParseParameterOption(bad), std::invalid_argument) << bad;
   }
 }
 
