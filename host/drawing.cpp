@@ -45,7 +45,10 @@ double TextAttributes::Get(std::string_view name) const {
 }
 
 Drawing::Drawing() {
+  // Line type numbers as draughtsmen know them: 1 is the solid line. 0 stands for the layer's
+  // own line type; it draws solid.
   linetypes_ = {
+      {"BYLAYER", {}},
       {"CONTINUOUS", {}},
       {"DASHED", {12.7, -6.35}},
       {"HIDDEN", {6.35, -3.175}},

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <span>
 
 #include "drawing_files.h"
 #include "dxf_text.h"
@@ -96,10 +97,11 @@ void WriteTables(DL_Dxf& dxf, DL_WriterA& w, const Drawing& drawing) {
   dxf.writeVPort(w);
 
   const auto& linetypes = drawing.linetypes();
-  w.tableLinetypes(static_cast<int>(linetypes.size()) + 2);
+  // Line type 0 is BYLAYER, written here with BYBLOCK.
+  w.tableLinetypes(static_cast<int>(linetypes.size()) + 1);
   dxf.writeLinetype(w, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
   dxf.writeLinetype(w, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
-  for (const auto& ltype : linetypes) {
+  for (const auto& ltype : std::span(linetypes).subspan(1)) {
     std::vector<double> pattern = ltype.pattern;
     double length = 0;
     for (const double dash : pattern) length += std::abs(dash);

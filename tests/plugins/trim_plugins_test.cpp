@@ -151,9 +151,11 @@ TEST_P(TrimPlugins, HelpFileLiesNextToThePlugin) {
   EXPECT_NE(text.find(GetParam().name), std::u16string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(Haldrin, LineTrimPlugin, ::testing::Values(kPlugins[2]));
-INSTANTIATE_TEST_SUITE_P(, TrimPlugins, ::testing::ValuesIn(kPlugins), [](const auto& param_info) {
+std::string PluginName(const ::testing::TestParamInfo<TrimPlugin>& param_info) {
   return platform::ToUtf8(param_info.param.name);
-});
+}
+
+INSTANTIATE_TEST_SUITE_P(, LineTrimPlugin, ::testing::Values(kPlugins[2]), PluginName);
+INSTANTIATE_TEST_SUITE_P(, TrimPlugins, ::testing::ValuesIn(kPlugins), PluginName);
 
 }  // namespace
