@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 
 #include "code_page.h"
 #include "controls.h"
@@ -23,6 +24,8 @@ struct TrimPlugin {
   // The second pick: a second line, or for the line trim a point beside line 1.
   double second_x, second_y;
 };
+
+void PrintTo(const TrimPlugin& plugin, std::ostream* out) { *out << platform::ToUtf8(plugin.name); }
 
 const TrimPlugin kPlugins[] = {
     {SARVIK_PLUGIN_PATH,
