@@ -9,7 +9,6 @@
 namespace morvane {
 namespace {
 
-using skeleton::Circle;
 using skeleton::Draw;
 using skeleton::EraseAndDelete;
 using skeleton::PickedLine;
@@ -25,29 +24,6 @@ std::optional<Tee> TeeOrRefuse(skeleton::PickingState& picks) {
     skeleton::RefuseTrim(picks.InputStage);
   }
   return tee;
-}
-
-void RiserMarkOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
-                     const skeleton::PickingState& picks) {
-  const auto shape = skeleton::RiserMark(PickPoint(picks), PickedLine(picks, 1));
-  control.IncNumberUndo();
-  TakeAttributesOf(control, picks.PickEntity[1]);
-  UseSymbolLineType(control, module);
-  Draw(control, shape.arc);
-  Draw(control, shape.mark);
-}
-
-void RiserCircleOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
-                       const skeleton::PickingState& picks) {
-  const auto shape = skeleton::RiserCircle(PickPoint(picks), PickedLine(picks, 1));
-  const std::int32_t line = picks.PickEntity[1];
-  control.IncNumberUndo();
-  EraseAndDelete(control, {line});
-  TakeAttributesOf(control, line);
-  Draw(control, shape.piece);
-  UseSymbolLineType(control, module);
-  Draw(control, shape.circle);
-  Draw(control, shape.mark);
 }
 
 void BranchUpperOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
@@ -81,7 +57,7 @@ void UpperTrimOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
                      skeleton::PickingState& picks) {
   const auto& entity = picks.PickEntity;
   if (entity[1] == entity[2]) {
-    RiserMarkOutput(control, module, picks);
+    skeleton::RiserMarkOutput(control, module, picks);
     return;
   }
   const auto tee = TeeOrRefuse(picks);
@@ -95,7 +71,7 @@ void UpperTrimOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
 void JointOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
                  skeleton::PickingState& picks) {
   if (picks.PickEntity[1] == picks.PickEntity[2]) {
-    RiserCircleOutput(control, module, picks);
+    skeleton::RiserCircleOutput(control, module, picks);
     return;
   }
   const auto tee = TeeOrRefuse(picks);

@@ -11,7 +11,7 @@
 #include <string>
 #include <utility>
 
-#include "font_spec.h"
+#include "font_info.h"
 #include "platform_export.h"
 
 namespace platform {

@@ -25,7 +25,7 @@
 #include <vector>
 
 #include "control.h"
-#include "font_spec.h"
+#include "font_info.h"
 #include "platform_export.h"
 #include "runtime_error.h"
 #include "window_system.h"

@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "font_spec.h"
+#include "font_info.h"
 #include "platform_export.h"
 
 namespace platform {

@@ -9,11 +9,9 @@
 namespace sarvik {
 namespace {
 
-using skeleton::Circle;
 using skeleton::Draw;
 using skeleton::EraseAndDelete;
 using skeleton::PickedLine;
-using skeleton::PickPoint;
 using skeleton::TakeAttributesOf;
 using skeleton::UseSymbolLineType;
 
@@ -26,34 +24,11 @@ std::optional<Point> CornerOrRefuse(skeleton::PickingState& picks) {
   return corner;
 }
 
-void RiserMarkOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
-                     const skeleton::PickingState& picks) {
-  const auto shape = skeleton::RiserMark(PickPoint(picks), PickedLine(picks, 1));
-  control.IncNumberUndo();
-  TakeAttributesOf(control, picks.PickEntity[1]);
-  UseSymbolLineType(control, module);
-  Draw(control, shape.arc);
-  Draw(control, shape.mark);
-}
-
-void RiserCircleOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
-                       const skeleton::PickingState& picks) {
-  const auto shape = skeleton::RiserCircle(PickPoint(picks), PickedLine(picks, 1));
-  const std::int32_t line = picks.PickEntity[1];
-  control.IncNumberUndo();
-  EraseAndDelete(control, {line});
-  TakeAttributesOf(control, line);
-  Draw(control, shape.piece);
-  UseSymbolLineType(control, module);
-  Draw(control, shape.circle);
-  Draw(control, shape.mark);
-}
-
 void UpperTrimOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
                      skeleton::PickingState& picks) {
   const auto& entity = picks.PickEntity;
   if (entity[1] == entity[2]) {
-    RiserMarkOutput(control, module, picks);
+    skeleton::RiserMarkOutput(control, module, picks);
     return;
   }
   const auto corner = CornerOrRefuse(picks);
@@ -74,7 +49,7 @@ void JointOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
                  skeleton::PickingState& picks) {
   const auto& entity = picks.PickEntity;
   if (entity[1] == entity[2]) {
-    RiserCircleOutput(control, module, picks);
+    skeleton::RiserCircleOutput(control, module, picks);
     return;
   }
   const auto corner = CornerOrRefuse(picks);

@@ -35,6 +35,29 @@ void UseSymbolLineType(qiv::QivOptCmd200& control, qiv::ModuleState& module) {
   control.SetActiveAtr();
 }
 
+void RiserMarkOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
+                     const PickingState& picks) {
+  const auto shape = RiserMark(PickPoint(picks), PickedLine(picks, 1));
+  control.IncNumberUndo();
+  TakeAttributesOf(control, picks.PickEntity[1]);
+  UseSymbolLineType(control, module);
+  Draw(control, shape.arc);
+  Draw(control, shape.mark);
+}
+
+void RiserCircleOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
+                       const PickingState& picks) {
+  const auto shape = RiserCircle(PickPoint(picks), PickedLine(picks, 1));
+  const std::int32_t line = picks.PickEntity[1];
+  control.IncNumberUndo();
+  EraseAndDelete(control, {line});
+  TakeAttributesOf(control, line);
+  Draw(control, shape.piece);
+  UseSymbolLineType(control, module);
+  Draw(control, shape.circle);
+  Draw(control, shape.mark);
+}
+
 void RefuseTrim(std::int16_t& input_stage) {
   input_stage = 0;
   platform::MessageBox(u"Trim Err !! ");

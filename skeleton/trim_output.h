@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "module_state.h"
+#include "picking_state.h"
 #include "qiv_opt_cmd200.h"
 #include "trim_geometry.h"
 
@@ -26,6 +27,13 @@ void TakeAttributesOf(qiv::QivOptCmd200& control, std::int32_t entity);
 
 // Arcs, circles and joint marks are drawn with line type 1.
 void UseSymbolLineType(qiv::QivOptCmd200& control, qiv::ModuleState& module);
+
+// The riser forms shared by the elbow and the tee: a line picked twice gets the riser mark at its
+// end nearer the third point; a riser circle replaces the line by its piece and the circle.
+void RiserMarkOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
+                     const PickingState& picks);
+void RiserCircleOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
+                       const PickingState& picks);
 
 // Tells the user that the picked lines do not meet ("Trim Err !! ") and starts the picking over.
 void RefuseTrim(std::int16_t& input_stage);
