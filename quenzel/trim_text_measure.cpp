@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "code_page.h"
-#include "font_spec.h"
+#include "font_info.h"
 #include "text_measure.h"
 
 namespace quenzel {
