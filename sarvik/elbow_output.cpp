@@ -66,10 +66,7 @@ void JointOutput(qiv::QivOptCmd200& control, qiv::ModuleState& module,
 }  // namespace
 
 void Output(qiv::QivOptCmd200& control, qiv::ModuleState& module, skeleton::PickingState& picks) {
-  const auto& entity = picks.PickEntity;
-  const bool on_picked_line =
-      picks.FoundNo >= 0 && (entity[3] == entity[1] || entity[3] == entity[2]);
-  if (on_picked_line)
+  if (skeleton::ThirdPickOnPickedLine(picks))
     UpperTrimOutput(control, module, picks);
   else
     JointOutput(control, module, picks);

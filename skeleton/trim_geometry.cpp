@@ -98,4 +98,9 @@ Point PickPoint(const PickingState& picks) {
   return {picks.PickPointX, picks.PickPointY};
 }
 
+bool ThirdPickOnPickedLine(const PickingState& picks) {
+  const auto& entity = picks.PickEntity;
+  return picks.FoundNo >= 0 && (entity[3] == entity[1] || entity[3] == entity[2]);
+}
+
 }  // namespace skeleton

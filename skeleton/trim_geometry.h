@@ -103,5 +103,8 @@ RiserCircleShape RiserCircle(Point pick, const Line& line);
 // Pick k (1 to 3) of the picking state as a line, and the last entered point.
 Line PickedLine(const PickingState& picks, int k);
 Point PickPoint(const PickingState& picks);
+// True when the third pick found line 1 or line 2 itself (by entity number): that line is then
+// the upper pipe; anywhere else the fitting is drawn.
+bool ThirdPickOnPickedLine(const PickingState& picks);
 
 }  // namespace skeleton

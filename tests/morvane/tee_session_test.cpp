@@ -144,21 +144,7 @@ TEST(TeeSession, ParallelLinesAreRefusedAndNothingChanges) {
                                  "pick 1500 0\npick 4000 3000\npick 6000 3000\n"  // upper pipe
                                  "cancel\ndialog cancel\ndestroy\n");
   ASSERT_EQ(played.status, 0) << played.err;
-  EXPECT_EQ(played.dump["undo_steps"], 0);
-  ASSERT_EQ(played.dump["entities"].size(), 2u);
-  for (const auto& entity : played.dump["entities"]) EXPECT_EQ(entity["deleted"], false);
-
-  const auto third_picks = ThirdPicks(played.journal);
-  ASSERT_EQ(third_picks.size(), 2u);
-  for (const Span span : third_picks) {
-    EXPECT_TRUE(UndoStepsBeforeChanges(played.journal, span, 0));
-    EXPECT_TRUE(AttributesRestored(played.journal, span));
-  }
-  JournalWalk walk(played.journal);
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    walk.Next("msgbox", "Trim Err !! ");
-    ExpectPrompt(walk, kPrompts[0]);
-  }
+  ExpectRefusedTrimsChangeNothing(played, 2, 2, kPrompts[0]);
 }
 
 TEST(TeeSession, ALockedLineIsIgnoredWhenPickedAsALineButCountsAsTheThirdPoint) {
@@ -233,17 +219,8 @@ TEST(TeeSession, AWholeSessionFollowsTheHostProtocol) {
   ExpectPrompt(walk, kPrompts[2]);
   ExpectThirdPick(walk, 4000, -2000);
   ExpectPrompt(walk, kPrompts[0]);
-  ExpectInputEnd(walk, 2);  // cancel at the first prompt: the dialog again, then the prompt
-  ExpectOptionDialog(walk);
-  ExpectPrompt(walk, kPrompts[0]);
-  ExpectInputEnd(walk, 3);  // a key, Escape too: the dialog, whose Cancel ends the command
-  ExpectOptionDialog(walk);
-  ExpectEnd(walk);
-  walk.NextCall("destroy");
-  walk.NextEvent("QivExitCommand");
-  for (const Span span : ThirdPicks(played.journal)) {
-    EXPECT_TRUE(AttributesRestored(played.journal, span));
-  }
+  // A cancel at the first prompt, a key, and the dialog's Cancel ends the command.
+  ExpectCancelKeyAndEnd(walk, played.journal, kPrompts[0]);
 }
 
 TEST(TeeSession, EveryExampleSessionMakesOneTrim) {

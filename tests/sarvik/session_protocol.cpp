@@ -86,4 +86,35 @@ void ExpectEnd(JournalWalk& walk) {
   walk.NextEvent("QivExitCommand");
 }
 
+void ExpectCancelKeyAndEnd(JournalWalk& walk, const std::vector<Json>& journal,
+                           const std::string& first_prompt) {
+  ExpectInputEnd(walk, 2);
+  ExpectOptionDialog(walk);
+  ExpectPrompt(walk, first_prompt);
+  ExpectInputEnd(walk, 3);
+  ExpectOptionDialog(walk);
+  ExpectEnd(walk);
+  walk.NextCall("destroy");
+  walk.NextEvent("QivExitCommand");
+  for (const Span span : ThirdPicks(journal)) EXPECT_TRUE(AttributesRestored(journal, span));
+}
+
+void ExpectRefusedTrimsChangeNothing(const Played& played, std::size_t trims, std::size_t entities,
+                                     const std::string& first_prompt) {
+  EXPECT_EQ(played.dump["undo_steps"], 0);
+  ASSERT_EQ(played.dump["entities"].size(), entities);
+  for (const auto& entity : played.dump["entities"]) EXPECT_EQ(entity["deleted"], false);
+  const auto third_picks = ThirdPicks(played.journal);
+  ASSERT_EQ(third_picks.size(), trims);
+  for (const Span span : third_picks) {
+    EXPECT_TRUE(UndoStepsBeforeChanges(played.journal, span, 0));
+    EXPECT_TRUE(AttributesRestored(played.journal, span));
+  }
+  JournalWalk walk(played.journal);
+  for (std::size_t attempt = 0; attempt < trims; ++attempt) {
+    walk.Next("msgbox", "Trim Err !! ");
+    ExpectPrompt(walk, first_prompt);
+  }
+}
+
 }  // namespace trimsession

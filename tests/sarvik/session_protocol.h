@@ -6,6 +6,7 @@
 #include <string>
 
 #include "journal_walk.h"
+#include "qivhost_run.h"
 
 namespace trimsession {
 
@@ -34,5 +35,16 @@ const Json& ExpectPrompt(JournalWalk& walk, const std::string& prompt);
 
 // The command ends: the selection is cleared unless the host keeps it, and the command exits.
 void ExpectEnd(JournalWalk& walk);
+
+// The end of a whole session: a cancel at the first prompt brings the dialog and the prompt
+// again; a key brings the dialog, whose Cancel ends the command; the host then destroys the
+// control, which exits once more. Every trim of the session gave the host its attributes back.
+void ExpectCancelKeyAndEnd(JournalWalk& walk, const std::vector<Json>& journal,
+                           const std::string& first_prompt);
+
+// Trims refused because the picked lines do not meet: "Trim Err !! " and the first prompt again
+// for each, no undo step, and the drawing's `entities` all still there.
+void ExpectRefusedTrimsChangeNothing(const Played& played, std::size_t trims, std::size_t entities,
+                                     const std::string& first_prompt);
 
 }  // namespace trimsession
