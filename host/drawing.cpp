@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <utility>
 
 #include "entity_geometry.h"
@@ -107,6 +108,12 @@ std::int32_t Drawing::LineTypeNo(std::string_view name, const std::vector<double
   return static_cast<std::int32_t>(linetypes_.size() - 1);
 }
 
+std::int32_t Drawing::DefineLineType(std::string_view name, std::vector<double> pattern) {
+  const std::int32_t no = LineTypeNo(name);
+  linetypes_[static_cast<std::size_t>(no)].pattern = std::move(pattern);
+  return no;
+}
+
 std::int32_t Drawing::Add(Entity entity) {
   entity.no = static_cast<std::int32_t>(entities_.size()) + 1;
   entity.created_step = undo_steps_;
@@ -167,6 +174,11 @@ bool Drawing::Change(std::int32_t no, const Entity& content) {
   return true;
 }
 
+bool Drawing::Changed(std::int32_t no) const {
+  return std::any_of(changes_.begin(), changes_.end(),
+                     [no](const EntityChange& change) { return change.before.no == no; });
+}
+
 bool Drawing::SetCreateDate(std::int32_t no, std::int32_t mdate) {
   Entity* entity = FindMutable(no);
   if (entity == nullptr) return false;
@@ -219,6 +231,8 @@ bool Drawing::Undo() {
 }
 
 std::int32_t Drawing::Search(const SearchQuery& query) const {
+  // A point that is no point (a NaN or an infinity) is near nothing.
+  if (!std::isfinite(query.x) || !std::isfinite(query.y)) return -1;
   static constexpr std::int32_t kPoints = 8;
   const auto kind_bit = [](std::int32_t id) -> std::int32_t {
     if (id == kind::kLine) return 1;

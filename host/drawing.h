@@ -10,11 +10,13 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "backdrop.h"
 #include "entity.h"
 #include "spatial_index.h"
 
@@ -27,6 +29,9 @@ struct Layer {
   std::int32_t ltype = 0;  // index into the line type table
   std::int32_t width = 0;  // line weight in 1/100 mm
   bool locked = false;
+  bool off = false;     // not drawn, still searched like any other layer
+  bool frozen = false;  // not drawn
+  bool plotted = true;
 };
 
 struct LineType {
@@ -68,6 +73,10 @@ struct SearchQuery {
   std::int32_t start = 0;  // entities numbered below `start` are skipped
 };
 
+namespace dxf {
+class Document;
+}
+
 class Drawing {
  public:
   Drawing();
@@ -87,6 +96,8 @@ class Drawing {
   const std::vector<LineType>& linetypes() const { return linetypes_; }
   // The number of the line type of that name (case-insensitive), added with `pattern` if new.
   std::int32_t LineTypeNo(std::string_view name, const std::vector<double>& pattern = {});
+  // The number of the line type of that name, its pattern set to `pattern` as a file defines it.
+  std::int32_t DefineLineType(std::string_view name, std::vector<double> pattern);
 
   // Entities, numbered from 1 in order of creation; numbers are never reused.
   const std::vector<Entity>& entities() const { return entities_; }
@@ -99,6 +110,8 @@ class Drawing {
   const Entity* Find(std::int32_t no) const;
   // Overwrites an entity's content, keeping its number and dates; false when unknown.
   bool Change(std::int32_t no, const Entity& content);
+  // Whether the entity's content was overwritten by a step that is still done.
+  bool Changed(std::int32_t no) const;
   // Stamps the creation / deletion with the current step (mdate != 0) or clears it (mdate 0).
   bool SetCreateDate(std::int32_t no, std::int32_t mdate);
   bool SetDeleteDate(std::int32_t no, std::int32_t mdate);
@@ -110,7 +123,7 @@ class Drawing {
   // Undoes the last step; false when there is none.
   bool Undo();
 
-  // The entity found at a point, or -1.
+  // The entity found at a point, or -1 (also for a point with a NaN or infinite coordinate).
   std::int32_t Search(const SearchQuery& query) const;
 
   // The host's work buffer: records numbered from 1, cleared by InitWBZ.
@@ -118,6 +131,12 @@ class Drawing {
 
   ActiveAttributes active;
   TextAttributes text;
+
+  // What pictures draw besides the entities: block contents, polylines, hatches, ...
+  Backdrop backdrop;
+  // The DXF file the drawing was read from, kept whole so that saving changes only what the
+  // session changed; null for a drawing from any other source.
+  std::shared_ptr<const dxf::Document> dxf_source;
 
  private:
   Entity* FindMutable(std::int32_t no);

@@ -51,9 +51,26 @@ class Painter {
   Painter(cairo_t* cr, const Drawing& drawing, const View& view)
       : cr_(cr), drawing_(drawing), view_(view) {}
 
+  // Entities of layers that are off or frozen are not drawn.
+  bool Hidden(std::int32_t layer) const {
+    const Layer* found = drawing_.FindLayer(layer);
+    return found != nullptr && (found->off || found->frozen);
+  }
+
+  void Paint(const BackdropPath& path) {
+    if (Hidden(path.layer) || path.points.empty()) return;
+    SetPen(path.color, path.width, path.ltype);
+    cairo_move_to(cr_, view_.X(path.points[0][0]), view_.Y(path.points[0][1]));
+    for (std::size_t i = 1; i < path.points.size(); ++i)
+      cairo_line_to(cr_, view_.X(path.points[i][0]), view_.Y(path.points[i][1]));
+    if (path.closed) cairo_close_path(cr_);
+    cairo_stroke(cr_);
+  }
+
   void Paint(const Entity& entity) {
+    if (Hidden(entity.header.layer)) return;
     const auto& d = entity.d;
-    SetPen(entity);
+    SetPen(entity.header.color, entity.header.width, entity.header.ltype);
     switch (entity.header.id) {
       case kind::kLine:
         cairo_move_to(cr_, view_.X(d[slot::kX]), view_.Y(d[slot::kY]));
@@ -91,12 +108,12 @@ class Painter {
   }
 
  private:
-  void SetPen(const Entity& entity) {
-    const Rgb colour = ColourOfIndex(entity.header.color);
+  void SetPen(std::int32_t color, std::int32_t width, std::int32_t line_type) {
+    const Rgb colour = ColourOfIndex(color);
     cairo_set_source_rgb(cr_, colour.r, colour.g, colour.b);
-    cairo_set_line_width(cr_, std::max(1.0, entity.header.width * 0.04));
+    cairo_set_line_width(cr_, std::max(1.0, width * 0.04));
     const auto& linetypes = drawing_.linetypes();
-    const auto ltype = static_cast<std::size_t>(entity.header.ltype);
+    const auto ltype = static_cast<std::size_t>(line_type);
     std::vector<double> dashes;
     if (ltype < linetypes.size()) {
       for (const double dash : linetypes[ltype].pattern)
@@ -164,15 +181,22 @@ cairo_status_t AppendTo(void* closure, const unsigned char* data, unsigned int l
 
 std::optional<Box> DrawingExtents(const Drawing& drawing) {
   std::optional<Box> extents;
-  for (const auto& entity : drawing.entities()) {
-    if (!entity.live()) continue;
-    const auto box = BoundsOf(entity);
-    if (!box) continue;
+  const auto extend = [&](const Box& box) {
     if (extents) {
-      extents->Extend(*box);
+      extents->Extend(box);
     } else {
       extents = box;
     }
+  };
+  for (const auto& entity : drawing.entities()) {
+    if (!entity.live()) continue;
+    if (const auto box = BoundsOf(entity)) extend(*box);
+  }
+  for (const auto& entity : drawing.backdrop.entities) {
+    if (const auto box = BoundsOf(entity)) extend(*box);
+  }
+  for (const auto& path : drawing.backdrop.paths) {
+    for (const auto& point : path.points) extend(Box{point[0], point[1], point[0], point[1]});
   }
   return extents;
 }
@@ -224,6 +248,8 @@ void WritePicture(const std::string& path, const Drawing& drawing, const Picture
   cairo_rectangle(cr, 0, 0, width, height);
   cairo_clip(cr);
   Painter painter(cr, drawing, view);
+  for (const auto& outline : drawing.backdrop.paths) painter.Paint(outline);
+  for (const auto& entity : drawing.backdrop.entities) painter.Paint(entity);
   for (const auto& entity : drawing.entities()) {
     if (entity.live()) painter.Paint(entity);
   }

@@ -133,6 +133,8 @@ int main(int argc, char** argv) {
         run.script_text = host::ReadWholeFile(script);
       }
       const host::RunResult result = host::RunSession(run, progress);
+      if (result.loaded)
+        std::printf("loaded %s: %s\n", run.drawing->c_str(), result.loaded->Summary().c_str());
       std::printf(
           "%s: %lld picks, %lld added, %lld deleted, %d undo steps, %lld message boxes, "
           "%lld failed calls\n",

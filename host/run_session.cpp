@@ -35,9 +35,10 @@ RunResult RunSession(const RunRequest& request, TerminalProgress& progress) {
 
   Drawing drawing;
   HostSettings settings;
+  RunResult result;
   if (request.drawing) {
     const std::string name = fs::path(*request.drawing).filename().string();
-    ReadDrawing(*request.drawing, drawing, [&](double done) {
+    result.loaded = ReadDrawing(*request.drawing, drawing, [&](double done) {
       progress.Show("loading " + name + " " + std::to_string(static_cast<int>(done * 100)) + "%");
     });
     progress.Clear();
@@ -56,7 +57,6 @@ RunResult RunSession(const RunRequest& request, TerminalProgress& progress) {
   }
 
   LoadedPlugin plugin(ResolvePlugin(request.plugin, request.registry_dir, request.program_dir));
-  RunResult result;
   {
     Session session(plugin, drawing, std::move(settings));
     session.Play(script);

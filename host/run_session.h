@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing_files.h"
 #include "session.h"
 #include "terminal_progress.h"
 
@@ -29,6 +30,7 @@ struct RunRequest {
 };
 
 struct RunResult {
+  std::optional<LoadReport> loaded;  // what the drawing file held
   SessionCounts counts;
   std::int64_t added = 0;
   std::int64_t deleted = 0;

@@ -1,5 +1,6 @@
 // Drawings in and out: every drawn kind with its layer, lock and attributes reads back exactly
-// from DXF and from the JSON dump; a bad file is refused with its name and line.
+// from DXF and from the JSON dump; a bad file is refused with its name and line; writing replaces
+// a file in one step and fails naming the file.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -30,9 +31,12 @@ class DrawingFilesTest : public ::testing::Test {
   }
 
   // A drawing of every drawn kind, on layers with a lock, a line type, a weight and a name
-  // outside ASCII, with numbers that only read back exactly at full precision.
+  // outside ASCII, with numbers that only read back exactly at full precision. Every layer has
+  // a line type of its own, as a DXF layer must.
   static void FillSample(Drawing& drawing) {
+    drawing.EnsureLayer(0).ltype = drawing.LineTypeNo("CONTINUOUS");
     Layer& pipe = drawing.AddLayer(u"PIPE");
+    pipe.ltype = drawing.LineTypeNo("CONTINUOUS");
     pipe.locked = true;
     pipe.color = 4;
     Layer& japanese = drawing.AddLayer(u"配管 2");
@@ -154,6 +158,85 @@ TEST_F(DrawingFilesTest, BadJsonDrawingsAreRefusedWithFileAndLine) {
           << c.what << ": " << error.what();
     }
   }
+}
+
+// Numbers the host's 32-bit fields cannot hold, and an entity number that would make the reader
+// fill a vast gap, are refused with the file and the entity; so are the inputs fuzzing found.
+TEST_F(DrawingFilesTest, JsonNumbersOutOfRangeAreRefused) {
+  struct Case {
+    const char* what;
+    std::string content;  // a file's text, or "@NAME" for a file of the test data
+    std::string expected;
+  };
+  const std::string record = R"({"entities": [{"kind": "record", "l": [1, 2, )";
+  const std::string rest = R"(, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
+      22, 23, 24]}]})";
+  const Case cases[] = {
+      {"64-bit layer", R"({"entities": [{"kind": "point", "x": 0, "y": 0, "layer": 4294967297}]})",
+       ":1: entity 1: \"layer\" must be a whole number from -2147483648 to 2147483647, not "
+       "4294967297"},
+      {"negative colour", R"({"entities": [{"kind": "point", "x": 0, "y": 0,
+        "color": -2147483649}]})",
+       ":1: entity 1: \"color\" must be a whole number from"},
+      {"layer table number",
+       R"({"entities": [], "layers": [{"no": 9223372036854775807, "name": "A"}]})",
+       ":1: layers: \"no\" must be a whole number from"},
+      {"record slot too large", record + "1e10" + rest,
+       ":1: entity 1: \"l\" value 3 must be a whole number from -2147483648 to 2147483647, not "
+       "10000000000.0"},
+      {"record slot with a fraction", record + "2.5" + rest, ":1: entity 1: \"l\" value 3 must"},
+      {"record slot beyond 64 bits", record + "33333333333333333333320" + rest,
+       ":1: entity 1: \"l\" value 3 must"},
+      {"undo steps", R"({"entities": [], "undo_steps": 1099511627776})",
+       ":1: \"undo_steps\" must be a whole number from"},
+      {"number beyond the file", R"({"entities": [{"kind": "point", "x": 0, "y": 0, "no": 500}]})",
+       ":1: entity 1: \"no\" must be at most 65 in a file of 64 bytes, not 500"},
+      {"number beyond a double", "{\"entities\": [1e999]}", ": number overflow parsing '1e999'"},
+      {"fuzz: huge entity number", "@min-huge-entity-number-oom.json",
+       ":1: entity 1: \"no\" must be at most 60 in a file of 59 bytes, not 2000000000"},
+      {"fuzz: 64-bit layer", "@min-layer-int64-truncated.json",
+       ":1: entity 1: \"layer\" must be a whole number from"},
+      {"fuzz: 1e999", "@min-number-overflow-out_of_range.json",
+       ": number overflow parsing '1e999'"},
+      {"fuzz: float in a record slot", "@min-record-l-float-ub.json",
+       ":1: entity 1: \"l\" value 1 must be a whole number from"},
+      {"fuzz: record slot beyond 64 bits", "@crash-28e527eb2a71eda6bba9010f9c1c5b78cc77d51b.json",
+       ":5: entity 4: \"l\" value 20 must be a whole number from"},
+      {"fuzz: record slot of 61 digits", "@crash-b47a4735cb7fde6e9d306d55572d71621c6cdd64.json",
+       ":5: entity 4: \"l\" value 9 must be a whole number from"},
+  };
+  for (const auto& c : cases) {
+    const std::string path = c.content.front() == '@'
+                                 ? std::string(HOST_TEST_DATA "/json/") + c.content.substr(1)
+                                 : Write("bad.json", c.content);
+    Drawing drawing;
+    try {
+      ReadJson(path, drawing);
+      ADD_FAILURE() << c.what << ": accepted";
+    } catch (const DrawingFileError& error) {
+      EXPECT_NE(std::string(error.what()).find(path + c.expected), std::string::npos)
+          << c.what << ": " << error.what();
+    }
+  }
+}
+
+// What stored files rely on still reads: numbers skipped for undone entities, whole numbers at
+// the ends of the range, and record slots written as numbers without a fraction.
+TEST_F(DrawingFilesTest, JsonNumbersWithinRangeStillRead) {
+  const std::string path = Write("ok.json", R"({"entities": [
+    {"kind": "point", "x": 0, "y": 0, "no": 3, "color": -2147483648, "width": 2147483647},
+    {"kind": "record", "no": 40, "l": [1.0, -2147483648.0, 2147483647, 4, 5, 6, 7, 8, 9, 10, 11,
+      12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24]}
+  ], "undo_steps": 2})");
+  Drawing drawing;
+  ReadJson(path, drawing);
+  EXPECT_EQ(drawing.entities().size(), 40u);
+  ASSERT_NE(drawing.Find(3), nullptr);
+  EXPECT_EQ(drawing.Find(3)->header.color, -2147483648);
+  EXPECT_EQ(drawing.Find(3)->header.width, 2147483647);
+  ASSERT_NE(drawing.Find(40), nullptr);
+  EXPECT_EQ(drawing.Find(40)->l[1], -2147483648);
+  EXPECT_EQ(drawing.undo_steps(), 2);
 }
 
 }  // namespace
