@@ -1,10 +1,12 @@
 #include "plugin_registration.h"
 
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 
+#include "code_page.h"
 #include "module_path.h"
 #include "runtime_error.h"
+#include "text_file.h"
 
 namespace qiv {
 
@@ -25,16 +27,20 @@ void WriteManifest(const std::string& registry_dir, const QivClassInfo& info, co
     throw RuntimeError(error::kPathNotFound);
   const std::string library = platform::ModulePathOf(address);
   if (library.empty()) throw RuntimeError(error::kFileNotFound);
-  const auto path = ManifestPath(registry_dir, info);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << "name=" << info.name << '\n'
-      << "path=" << library << '\n'
-      << "class_name=" << info.class_name << '\n'
-      << "class_id=" << info.class_id << '\n'
-      << "interface_id=" << info.interface_id << '\n'
-      << "events_id=" << info.events_id << '\n';
-  out.close();
-  if (!out) throw RuntimeError(error::kPathFileAccess);
+  std::ostringstream content;
+  content << "name=" << info.name << '\n'
+          << "path=" << library << '\n'
+          << "class_name=" << info.class_name << '\n'
+          << "class_id=" << info.class_id << '\n'
+          << "interface_id=" << info.interface_id << '\n'
+          << "events_id=" << info.events_id << '\n';
+  // Replaced in one step, so a failed write leaves an earlier registration whole.
+  const std::string path = ManifestPath(registry_dir, info).string();
+  try {
+    platform::ReplaceFileContent(path, content.str());
+  } catch (const RuntimeError& failure) {
+    throw RuntimeError(failure.number(), failure.text() + u" (" + platform::FromUtf8(path) + u")");
+  }
 }
 
 void RemoveManifest(const std::string& registry_dir, const QivClassInfo& info) {

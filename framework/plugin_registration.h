@@ -11,7 +11,8 @@
 namespace qiv {
 
 // Writes the manifest of the library that holds `address`; fails with "path not found" when the
-// folder does not exist, and with "path/file access error" when it cannot be written.
+// folder does not exist, and with the file error (61 disk full, 75 path/file access error, ...)
+// when it cannot be written; the manifest is replaced in one step, so a failure keeps the old.
 void WriteManifest(const std::string& registry_dir, const QivClassInfo& info, const void* address);
 // Removes the manifest; fails with "file not found" when there is none.
 void RemoveManifest(const std::string& registry_dir, const QivClassInfo& info);

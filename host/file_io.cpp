@@ -1,10 +1,12 @@
 // Whole-file reading and atomic replacement.
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "drawing_files.h"
+#include "runtime_error.h"
+#include "text_file.h"
+#include "text_utf.h"
 
 namespace host {
 
@@ -26,24 +28,10 @@ std::string PartialPathFor(const std::string& path) {
 }
 
 void WriteFileAtomically(const std::string& path, const std::string& content) {
-  const std::filesystem::path target(path);
-  const std::filesystem::path temporary(PartialPathFor(path));
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out << content;
-    out.close();
-    if (!out) {
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      throw std::runtime_error(path + ": cannot be written");
-    }
-  }
-  std::error_code failure;
-  std::filesystem::rename(temporary, target, failure);
-  if (failure) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    throw std::runtime_error(path + ": cannot be written (" + failure.message() + ")");
+  try {
+    platform::ReplaceFileContent(path, content);
+  } catch (const platform::RuntimeError& error) {
+    throw std::runtime_error(path + ": cannot be written (" + ToUtf8(error.text()) + ")");
   }
 }
 

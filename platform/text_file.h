@@ -33,7 +33,16 @@ PLATFORM_API std::vector<std::u16string> ReadTextLines(const std::u16string& pat
 PLATFORM_API void WriteTextFile(const std::u16string& path, std::u16string_view text);
 
 // Writes `text` to a new file beside `path`, then renames it over `path` in one step: readers see
-// the old content or the new one, and a failure leaves the old file as it was.
+// the old content or the new one, and a failure leaves the old file as it was
+// (ReplaceFileContent).
 PLATFORM_API void ReplaceTextFile(const std::u16string& path, std::u16string_view text);
+
+// Replaces the file at the UTF-8 path `path` ("/" separated) with `bytes`: they are written to a
+// new file beside it, forced to the disk and checked, and the new file is renamed over the old
+// in one step; a failure removes the new file and leaves the old one as it was. A symbolic link
+// is written through: the file it finally names is replaced and the link stays. The replaced
+// file keeps its permissions; a new file gets the usual ones. A path naming a folder or a
+// device is refused (75).
+PLATFORM_API void ReplaceFileContent(const std::string& path, std::string_view bytes);
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <filesystem>
 #include <string>
 
 #include "code_page.h"
@@ -90,6 +91,10 @@ class File {
     }
   }
 
+  void SetMode(mode_t mode) {
+    if (fchmod(fd_, mode) != 0) ThrowFileError(errno, path_);
+  }
+
   void Sync() {
     if (fsync(fd_) != 0) ThrowFileError(errno, path_);
   }
@@ -110,6 +115,20 @@ class File {
 std::string SiblingName(const std::string& path) {
   static std::atomic<unsigned> counter{0};
   return path + ".new-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+}
+
+// The file that `path` finally names: symbolic links are followed (a relative link from the
+// link's own folder), so that replacing it writes through the links and keeps them.
+std::string FinalTarget(std::string path) {
+  for (int links = 0; links < 40; ++links) {
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    std::error_code failure;
+    const std::filesystem::path link = std::filesystem::read_symlink(path, failure);
+    if (failure) ThrowFileError(failure.value(), path);
+    path = link.is_absolute() ? link.string() : (ParentFolder(path) + "/" + link.string());
+  }
+  ThrowFileError(ELOOP, path);
 }
 
 }  // namespace
@@ -151,11 +170,20 @@ void WriteTextFile(const std::u16string& path, std::u16string_view text) {
 }
 
 void ReplaceTextFile(const std::u16string& path, std::u16string_view text) {
-  const std::string target = NativePath(path);
+  ReplaceFileContent(NativePath(path), ToCodePage932(text));
+}
+
+void ReplaceFileContent(const std::string& path, std::string_view bytes) {
+  const std::string target = FinalTarget(path);
+  struct stat old {};
+  const bool existed = stat(target.c_str(), &old) == 0;
+  // Renaming over a device or a folder would put a plain file in its place.
+  if (existed && !S_ISREG(old.st_mode)) throw RuntimeError(error::kPathFileAccess);
   const std::string fresh = SiblingName(target);
   try {
     File file(fresh, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC);
-    file.WriteAll(ToCodePage932(text));
+    if (existed) file.SetMode(old.st_mode & 07777);
+    file.WriteAll(bytes);
     file.Sync();
     file.Close();
     if (rename(fresh.c_str(), target.c_str()) != 0) ThrowFileError(errno, target);

@@ -1,8 +1,10 @@
 // Text files: lines end at CR LF or CR while a lone LF stays inside its line, the last line needs
 // no line end, the bytes on disk are code page 932, failures carry the runtime's numbers, and a
-// replacement that fails leaves the old file whole.
+// replacement that fails leaves the old file whole; a replacement writes through links and keeps
+// the file's permissions.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -153,6 +155,60 @@ TEST_F(TextFileTest, AFailedReplacementLeavesTheOldFileWhole) {
   EXPECT_EQ(platform::ReadTextFile(path), old_content);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2)
       << "the old file and the plain one; no new file left beside";
+}
+
+// A settings file kept elsewhere and linked in: the replacement goes to the file the links name,
+// keeps its permissions, and the links stay links.
+TEST_F(TextFileTest, ReplacingWritesThroughLinksAndKeepsPermissions) {
+  struct Case {
+    const char* what;
+    std::vector<std::pair<std::string, std::string>> links;  // link name, what it points to
+    fs::perms perms;
+  };
+  const Case cases[] = {
+      {"plain file", {}, fs::perms::owner_read | fs::perms::owner_write},
+      {"absolute link",
+       {{"Sarvik.ini", "ABSOLUTE"}},
+       fs::perms::owner_read | fs::perms::owner_write},
+      {"relative link",
+       {{"Sarvik.ini", "store/real.ini"}},
+       fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read},
+      {"chain of links",
+       {{"Sarvik.ini", "hop.ini"}, {"hop.ini", "store/real.ini"}},
+       fs::perms::owner_all},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(folder);
+    fs::create_directories(folder / "store");
+    const fs::path real = c.links.empty() ? folder / "Sarvik.ini" : folder / "store" / "real.ini";
+    std::ofstream(real) << "\"old\"\r\n";
+    fs::permissions(real, c.perms);
+    for (const auto& [link, to] : c.links)
+      fs::create_symlink(to == std::string("ABSOLUTE") ? real : fs::path(to), folder / link);
+
+    platform::ReplaceTextFile(PathOf("Sarvik.ini"), u"\"new\"\r\n");
+
+    EXPECT_EQ(platform::ReadTextFile(PathOf("Sarvik.ini")), u"\"new\"\r\n");
+    EXPECT_EQ(fs::status(real).permissions(), c.perms);
+    for (const auto& [link, to] : c.links) EXPECT_TRUE(fs::is_symlink(folder / link)) << link;
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder / "store"), fs::directory_iterator()),
+              c.links.empty() ? 0 : 1);
+  }
+}
+
+// A link to something that is no plain file (here a named pipe, as a device would be) is refused
+// rather than replaced by a plain file.
+TEST_F(TextFileTest, ReplacingRefusesFoldersAndSpecialFiles) {
+  fs::create_directories(folder / "Sarvik.ini");
+  ASSERT_EQ(mkfifo((folder / "pipe").c_str(), 0600), 0);
+  fs::create_symlink("pipe", folder / "Morvane.ini");
+  EXPECT_EQ(ErrorOf([&] { platform::ReplaceTextFile(PathOf("Sarvik.ini"), u"x"); }),
+            platform::error::kPathFileAccess);
+  EXPECT_EQ(ErrorOf([&] { platform::ReplaceTextFile(PathOf("Morvane.ini"), u"x"); }),
+            platform::error::kPathFileAccess);
+  EXPECT_TRUE(fs::is_symlink(folder / "Morvane.ini"));
+  EXPECT_TRUE(fs::is_fifo(folder / "pipe"));
 }
 
 }  // namespace
