@@ -1,6 +1,9 @@
 // The host's JSON form of a drawing: the dump it writes, which it also reads back.
 #include <nlohmann/json.hpp>
 
+#include <cmath>
+#include <cstdint>
+#include <limits>
 #include <optional>
 
 #include "drawing_files.h"
@@ -82,12 +85,40 @@ double Number(const Json& object, const char* name) {
   return value.get<double>();
 }
 
+constexpr const char* kWholeRange = " must be a whole number from -2147483648 to 2147483647";
+
+// A JSON whole number that fits the host's 32-bit fields; `what` names it in the error.
+std::int32_t WholeValue(const Json& value, const std::string& what) {
+  if (!value.is_number_integer()) throw FieldError{what + " must be a whole number"};
+  const bool fits =
+      value.is_number_unsigned()
+          ? value.get<std::uint64_t>() <= std::uint64_t{std::numeric_limits<std::int32_t>::max()}
+          : value.get<std::int64_t>() >= std::numeric_limits<std::int32_t>::min() &&
+                value.get<std::int64_t>() <= std::numeric_limits<std::int32_t>::max();
+  if (!fits) throw FieldError{what + kWholeRange + ", not " + value.dump()};
+  return static_cast<std::int32_t>(value.get<std::int64_t>());
+}
+
 std::int32_t Whole(const Json& object, const char* name, std::int32_t fallback) {
   if (!object.contains(name)) return fallback;
-  const Json& value = object[name];
-  if (!value.is_number_integer())
-    throw FieldError{std::string("\"") + name + "\" must be a whole number"};
-  return value.get<std::int32_t>();
+  return WholeValue(object[name], std::string("\"") + name + "\"");
+}
+
+constexpr const char* kRecordSlots =
+    "a record's \"l\", \"d\" and \"s\" must hold 24, 18 and 4 values";
+
+// A record's whole-number slot: a whole number, or a number with no fraction, within 32 bits.
+std::int32_t SlotWhole(const Json& value, std::size_t index) {
+  const std::string what = "\"l\" value " + std::to_string(index + 1);
+  if (value.is_number_float()) {
+    const double number = value.get<double>();
+    if (number != std::trunc(number) || number < std::numeric_limits<std::int32_t>::min() ||
+        number > std::numeric_limits<std::int32_t>::max())
+      throw FieldError{what + kWholeRange + ", not " + value.dump()};
+    return static_cast<std::int32_t>(number);
+  }
+  if (!value.is_number()) throw FieldError{kRecordSlots};
+  return WholeValue(value, what);
 }
 
 std::u16string Text(const Json& object, const char* name, bool required) {
@@ -134,15 +165,19 @@ Entity EntityFromJson(const Json& item) {
     entity.s[slot::kTextFont] = Text(item, "font", false);
   } else if (kind == "record") {
     entity.header.id = Whole(item, "id", 0);
+    if (item.contains("l")) {
+      const Json& slots = item["l"];
+      if (!slots.is_array() || slots.size() != entity.l.size()) throw FieldError{kRecordSlots};
+      for (std::size_t i = 0; i < entity.l.size(); ++i) entity.l[i] = SlotWhole(slots[i], i);
+    }
     try {
-      if (item.contains("l")) entity.l = item["l"].get<std::array<std::int32_t, 24>>();
       if (item.contains("d")) entity.d = item["d"].get<std::array<double, 18>>();
       if (item.contains("s")) {
         const auto strings = item["s"].get<std::array<std::string, 4>>();
         for (std::size_t i = 0; i < strings.size(); ++i) entity.s[i] = FromUtf8(strings[i]);
       }
     } catch (const nlohmann::json::exception&) {
-      throw FieldError{"a record's \"l\", \"d\" and \"s\" must hold 24, 18 and 4 values"};
+      throw FieldError{kRecordSlots};
     }
   } else {
     throw FieldError{"unknown kind \"" + kind_value.dump() +
@@ -254,6 +289,12 @@ LoadReport ReadJson(const std::string& path, Drawing& drawing) {
     throw DrawingFileError(path + ":" +
                            std::to_string(LineAt(text, error.byte == 0 ? 0 : error.byte - 1)) +
                            ": " + (detail == std::string::npos ? what : what.substr(detail)));
+  } catch (const nlohmann::json::exception& error) {
+    // A number too large for a double ("1e999"); the parser names the number but not its place.
+    const std::string what = error.what();
+    const auto detail = what.find("] ");
+    throw DrawingFileError(path + ": " +
+                           (detail == std::string::npos ? what : what.substr(detail + 2)));
   }
   const auto fail_at = [&](int line, const std::string& what) -> DrawingFileError {
     return DrawingFileError(path + ":" + std::to_string(line) + ": " + what);
@@ -288,6 +329,10 @@ LoadReport ReadJson(const std::string& path, Drawing& drawing) {
   const std::vector<int> lines = EntityLines(text);
   LoadReport report;
   const auto& items = root["entities"];
+  // Numbers skipped by the file stand for entities whose creation was undone, and each takes a
+  // place in the drawing: a file may skip no more numbers than it has bytes.
+  const std::int64_t highest_no =
+      static_cast<std::int64_t>(items.size()) + static_cast<std::int64_t>(text.size());
   for (std::size_t i = 0; i < items.size(); ++i) {
     const int line = i < lines.size() ? lines[i] : 1;
     try {
@@ -295,6 +340,9 @@ LoadReport ReadJson(const std::string& path, Drawing& drawing) {
       const std::int32_t next = static_cast<std::int32_t>(drawing.entities().size()) + 1;
       const std::int32_t no = Whole(items[i], "no", next);
       if (no < next) throw FieldError{"entity numbers must increase"};
+      if (no > highest_no)
+        throw FieldError{"\"no\" must be at most " + std::to_string(highest_no) + " in a file of " +
+                         std::to_string(text.size()) + " bytes, not " + std::to_string(no)};
       while (static_cast<std::int32_t>(drawing.entities().size()) + 1 < no) {
         Entity gap;
         gap.erased = true;
@@ -307,9 +355,13 @@ LoadReport ReadJson(const std::string& path, Drawing& drawing) {
       throw fail_at(line, "entity " + std::to_string(i + 1) + ": " + error.what);
     }
   }
-  const std::int32_t steps = root.contains("undo_steps") && root["undo_steps"].is_number_integer()
-                                 ? root["undo_steps"].get<std::int32_t>()
-                                 : 0;
+  std::int32_t steps = 0;
+  try {
+    if (root.contains("undo_steps") && root["undo_steps"].is_number_integer())
+      steps = WholeValue(root["undo_steps"], "\"undo_steps\"");
+  } catch (const FieldError& error) {
+    throw fail_at(1, error.what);
+  }
   for (std::int32_t i = 0; i < steps; ++i) drawing.OpenUndoStep();
   drawing.FinishLoading();
   return report;

@@ -190,7 +190,7 @@ TEST_F(DrawingFilesTest, JsonNumbersOutOfRangeAreRefused) {
       {"undo steps", R"({"entities": [], "undo_steps": 1099511627776})",
        ":1: \"undo_steps\" must be a whole number from"},
       {"number beyond the file", R"({"entities": [{"kind": "point", "x": 0, "y": 0, "no": 500}]})",
-       ":1: entity 1: \"no\" must be at most 65 in a file of 64 bytes, not 500"},
+       ":1: entity 1: \"no\" must be at most 61 in a file of 60 bytes, not 500"},
       {"number beyond a double", "{\"entities\": [1e999]}", ": number overflow parsing '1e999'"},
       {"fuzz: huge entity number", "@min-huge-entity-number-oom.json",
        ":1: entity 1: \"no\" must be at most 60 in a file of 59 bytes, not 2000000000"},
