@@ -1,6 +1,8 @@
 #include "session_script.h"
 
 #include <charconv>
+#include <cmath>
+#include <limits>
 #include <optional>
 
 #include "text_utf.h"
@@ -67,6 +69,8 @@ double Number(const std::string& word, const char* what) {
   const auto result = std::from_chars(word.data(), word.data() + word.size(), value);
   if (result.ec != std::errc() || result.ptr != word.data() + word.size())
     throw LineError{std::string(what) + " must be a number, not \"" + word + "\""};
+  if (!std::isfinite(value))
+    throw LineError{std::string(what) + " must be a finite number, not \"" + word + "\""};
   return value;
 }
 
@@ -147,6 +151,10 @@ std::optional<ScriptStep> ParseLine(std::string_view line) {
     ExpectCount(words, 3, "select SW N");
     step.verb = Verb::kSelect;
     step.number = Whole(words[1], "SW");
+    // QivSelectEnd takes SW as a 16-bit number.
+    if (step.number < std::numeric_limits<std::int16_t>::min() ||
+        step.number > std::numeric_limits<std::int16_t>::max())
+      throw LineError{"SW must be a whole number from -32768 to 32767, not \"" + words[1] + "\""};
     step.count = Whole(words[2], "N");
   } else if (verb == "restart") {
     ExpectCount(words, 2, "restart MODE");

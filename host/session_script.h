@@ -4,7 +4,7 @@
 //   pick X Y               point input ended with a point (sw 1) at X, Y
 //   cancel                 point input cancelled (sw 2)
 //   key CODE               point input ended by a key (sw 3)
-//   select SW N            QivSelectEnd
+//   select SW N            QivSelectEnd (SW a 16-bit number)
 //   urgent-exit            QivUrgentExit
 //   restart MODE           QivRestartCommand
 //   destroy                release the control
@@ -19,7 +19,8 @@
 //   dialog choose CONTROL INDEX | dialog click CONTROL | dialog outside left|right
 //   help close             close the help window
 //
-// `#` outside double quotes starts a comment. Dialog answers are taken by the shown form, in order.
+// Numbers are finite (no nan or inf). `#` outside double quotes starts a comment. Dialog answers
+// are taken by the shown form, in order.
 #pragma once
 
 #include <cstdint>

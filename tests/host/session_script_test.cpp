@@ -2,6 +2,10 @@
 // line is refused with the file and line.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <string>
+
 #include "session_script.h"
 
 namespace host {
@@ -63,6 +67,11 @@ TEST(SessionScriptTest, BadLinesNameTheFileAndLine) {
       {"start now", "usage: start"},
       {"param 1022", "usage: param ID VALUE"},
       {"param x 1", "ID must be a whole number"},
+      {"pick nan nan", "X must be a finite number, not \"nan\""},
+      {"pick 0 -inf", "Y must be a finite number, not \"-inf\""},
+      {"cursor infinity 0", "X must be a finite number"},
+      {"select 40000 0", "SW must be a whole number from -32768 to 32767, not \"40000\""},
+      {"select -32769 1", "SW must be a whole number from -32768 to 32767"},
   };
   for (const auto& c : cases) {
     try {
@@ -71,6 +80,31 @@ TEST(SessionScriptTest, BadLinesNameTheFileAndLine) {
     } catch (const ScriptError& error) {
       EXPECT_EQ(std::string(error.what()).rfind("s.qivs:3: ", 0), 0u) << error.what();
       EXPECT_NE(std::string(error.what()).find(c.expected), std::string::npos) << error.what();
+    }
+  }
+}
+
+// Scripts fuzzing found: each is refused at its bad line before anything runs.
+TEST(SessionScriptTest, FuzzFindingsAreRefusedAtTheirLine) {
+  struct Case {
+    const char* file;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"min-quenzel-nan-pick.qivs", ":3: X must be a finite number"},
+      {"min-select-sw-out-of-int16.qivs", ":3: SW must be a whole number from -32768 to 32767"},
+  };
+  for (const auto& c : cases) {
+    const std::string path = std::string(HOST_TEST_DATA "/") + c.file;
+    std::ifstream in(path, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    ASSERT_FALSE(text.empty()) << path;
+    try {
+      ParseScript(text, path);
+      ADD_FAILURE() << c.file << ": accepted";
+    } catch (const ScriptError& error) {
+      EXPECT_NE(std::string(error.what()).find(path + c.expected), std::string::npos)
+          << error.what();
     }
   }
 }
