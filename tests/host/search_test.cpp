@@ -1,6 +1,9 @@
 // Search by point: the nearest live entity within the pick tolerance is found, nothing outside
-// it; deleted entities, unwanted kinds and (when asked) locked layers are skipped.
+// it; deleted entities, unwanted kinds and (when asked) locked layers are skipped; a point that
+// is not finite finds nothing.
 #include <gtest/gtest.h>
+
+#include <limits>
 
 #include "drawing.h"
 
@@ -103,6 +106,31 @@ TEST_F(SearchTest, EntitiesBelowTheStartNumberAreSkipped) {
   query.tolerance = 100;
   query.start = line + 1;
   EXPECT_EQ(drawing.Search(query), locked_line);
+}
+
+// A point with a NaN or infinite coordinate is near nothing, whether the search is limited to the
+// tolerance or not, and in either mode.
+TEST_F(SearchTest, APointThatIsNotFiniteFindsNothing) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  struct Case {
+    double x, y;
+  };
+  const Case points[] = {{nan, nan}, {nan, 0}, {-5, nan}, {inf, 0}, {0, -inf}};
+  for (const auto& point : points) {
+    for (const bool limited : {true, false}) {
+      for (const std::int32_t mode : {1, 2}) {
+        SearchQuery query;
+        query.x = point.x;
+        query.y = point.y;
+        query.limited = limited;
+        query.mode = mode;
+        query.tolerance = 1e9;
+        EXPECT_EQ(drawing.Search(query), -1)
+            << point.x << ", " << point.y << " limited " << limited << " mode " << mode;
+      }
+    }
+  }
 }
 
 }  // namespace
