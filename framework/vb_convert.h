@@ -15,7 +15,8 @@ std::int32_t ToLong(std::u16string_view text);
 std::int16_t ToInteger(std::u16string_view text);
 // To Double.
 double ToDouble(std::u16string_view text);
-// The shortest decimal text that reads back as the same Double: 5 -> "5", 2.5 -> "2.5".
+// The shortest decimal text that reads back as the same Double: 5 -> "5", 2.5 -> "2.5",
+// 100000 -> "100000" (platform::ShortestDecimal).
 std::u16string ShortestDecimal(double value);
 
 }  // namespace qiv

@@ -18,8 +18,11 @@ void SpinEdit::SpinTo(double value) {
 }
 
 std::u16string ShortestDecimal(double value) {
-  std::array<char, 32> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  if (value == 0) return u"0";  // negative zero too
+  // Fixed notation needs up to 309 digits before the point, or 324 after it.
+  std::array<char, 400> buffer{};
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
   return std::u16string(buffer.data(), result.ptr);
 }
 

@@ -49,7 +49,8 @@ class PLATFORM_API SpinEdit : public Control {
   DesignSettings design_;
 };
 
-// The shortest decimal form that reads back as `value` ("5", "2.5", "-0.125").
+// The shortest decimal form that reads back as `value` ("5", "2.5", "-0.125", "100000"): never
+// with an exponent, always with a decimal point whatever the locale; negative zero is "0".
 PLATFORM_API std::u16string ShortestDecimal(double value);
 // The number that the whole of `text` spells in decimal, with an optional sign, fraction and
 // exponent; nothing for any other text (blanks included).

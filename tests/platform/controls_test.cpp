@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -114,6 +115,32 @@ TEST(ShortestDecimalTest, WritesTheShortestFormThatReadsBack) {
   EXPECT_EQ(platform::ShortestDecimal(-0.125), u"-0.125");
   EXPECT_EQ(platform::ShortestDecimal(200), u"200");
   EXPECT_EQ(platform::ShortestDecimal(0.1), u"0.1");
+}
+
+TEST(ShortestDecimalTest, WritesNoExponentAndReadsBackExactly) {
+  struct Case {
+    double value;
+    std::u16string text;
+  };
+  const Case cases[] = {
+      {100000, u"100000"},
+      {2000000, u"2000000"},
+      {-2.5e6, u"-2500000"},
+      {-0.0, u"0"},
+      {1e21, u"1000000000000000000000"},
+      {1.5e-7, u"0.00000015"},
+      {123456.789, u"123456.789"},
+      {std::numeric_limits<double>::max(), u""},         // 309 digits
+      {std::numeric_limits<double>::denorm_min(), u""},  // 324 places after the point
+  };
+  for (const auto& c : cases) {
+    const std::u16string text = platform::ShortestDecimal(c.value);
+    if (!c.text.empty()) {
+      EXPECT_EQ(text, c.text);
+    }
+    EXPECT_EQ(text.find_first_of(u"eE"), std::u16string::npos) << c.value;
+    EXPECT_EQ(platform::ParseDecimal(text), c.value) << c.value;
+  }
 }
 
 }  // namespace

@@ -1,7 +1,14 @@
 // The settings file. Invariants: what SaveSettings writes, LoadSettings reads back unchanged,
 // line breaks and double quotes included; loading stops at the first value that does not convert,
-// keeping the ones before; the file is read again each time the dialog loads.
+// keeping the ones before; the file is read again each time the dialog loads; numbers are written
+// without exponents and read the same in any locale.
 #include "skeleton_fixture.h"
+
+#include <langinfo.h>
+#include <locale.h>
+
+#include <cstdlib>
+#include <filesystem>
 
 #include "message_box.h"
 #include "settings_file.h"
@@ -109,6 +116,64 @@ TEST_F(SettingsOnDisk, TextWithLineBreaksAndQuotesSurvives) {
   command->dialog().Unload();
   EXPECT_EQ(Spin().Text(), u"2.5 \"mm\"\r\nnext");
   EXPECT_EQ(Spin().Value(), 2.5);
+  module.OptCmd = nullptr;
+}
+
+TEST_F(SettingsOnDisk, NumbersAreWrittenWithoutExponents) {
+  struct Case {
+    double value;
+    const char* written;
+  };
+  const Case cases[] = {{2.5, "2.5"}, {100000, "100000"}, {2000000, "2000000"}, {-0.0, "0"}};
+  module.OptCmd = control.get();
+  command->DetermineBasePath();
+  for (const auto& c : cases) {
+    Spin().SetValue(c.value);
+    command->SaveSettings();
+    const auto values = ParseSettings(platform::FromUtf8(ReadSettings()), 5);
+    EXPECT_EQ(values[3], platform::FromUtf8(c.written));
+    command->dialog().Unload();
+    EXPECT_EQ(Spin().Value(), c.value);
+  }
+  module.OptCmd = nullptr;
+}
+
+// A locale whose decimal separator is a comma: an installed one, or one made with localedef in
+// `folder` (which needs no privileges); null when neither can be had.
+locale_t DecimalCommaLocale(const std::filesystem::path& folder) {
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"}) {
+    if (const locale_t installed = newlocale(LC_NUMERIC_MASK, name, nullptr)) return installed;
+  }
+  const auto made = folder / "locales";
+  std::filesystem::create_directories(made);
+  const std::string command =
+      "localedef -i de_DE -f UTF-8 " + (made / "de_DE.UTF-8").string() + " >/dev/null 2>&1";
+  if (std::system(command.c_str()) == -1) return nullptr;
+  setenv("LOCPATH", made.c_str(), 1);
+  const locale_t generated = newlocale(LC_NUMERIC_MASK, "de_DE.UTF-8", nullptr);
+  unsetenv("LOCPATH");
+  return generated;
+}
+
+TEST_F(SettingsOnDisk, NumbersReadBackInADecimalCommaLocale) {
+  const locale_t comma = DecimalCommaLocale(folder);
+  if (comma == nullptr) GTEST_SKIP() << "no decimal-comma locale on this system";
+  ASSERT_STREQ(nl_langinfo_l(RADIXCHAR, comma), ",");
+  module.OptCmd = control.get();
+  command->DetermineBasePath();
+  const locale_t before = uselocale(comma);
+  Spin().SetText(u"2.5");
+  Spin().SetValue(2.5);
+  Check(u"Check1").SetValue(1);
+  command->SaveSettings();
+  command->dialog().Unload();
+  const double value = Spin().Value();
+  const std::int16_t check1 = Check(u"Check1").Value();
+  uselocale(before);
+  freelocale(comma);
+  EXPECT_EQ(ReadSettings(), "\"0\"\r\n\"0\"\r\n\"2.5\"\r\n\"2.5\"\r\n\"1\"\r\n");
+  EXPECT_EQ(value, 2.5);
+  EXPECT_EQ(check1, 1) << "loading went on past the number";
   module.OptCmd = nullptr;
 }
 
