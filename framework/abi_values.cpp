@@ -4,6 +4,28 @@
 
 namespace qiv {
 
+namespace {
+
+thread_local StrRef* bound = nullptr;
+
+}  // namespace
+
+StrRef::StrRef(std::u16string& text) : text_(&text), next_(bound) {
+  if (next_ != nullptr) next_->previous_ = this;
+  bound = this;
+  Refresh();
+}
+
+StrRef::~StrRef() {
+  if (previous_ != nullptr) previous_->next_ = next_;
+  if (next_ != nullptr) next_->previous_ = previous_;
+  if (bound == this) bound = next_;
+}
+
+void StrRef::RefreshAll() {
+  for (StrRef* ref = bound; ref != nullptr; ref = ref->next_) ref->Refresh();
+}
+
 void StrRef::Refresh() {
   str_.data = reinterpret_cast<const std::uint16_t*>(text_->data());
   str_.length = static_cast<std::int32_t>(text_->size());
@@ -14,7 +36,8 @@ void StrRef::Refresh() {
 void StrRef::Assign(QivStr* self, const std::uint16_t* data, std::int32_t length) {
   auto* ref = static_cast<StrRef*>(self->owner);
   ref->text_->assign(reinterpret_cast<const char16_t*>(data), static_cast<std::size_t>(length));
-  ref->Refresh();
+  // Another StrRef may be bound to the same string.
+  RefreshAll();
 }
 
 std::u16string ReadStr(const QivStr& str) {

@@ -15,11 +15,17 @@ namespace qiv {
 
 class StrRef {
  public:
-  explicit StrRef(std::u16string& text) : text_(&text) { Refresh(); }
+  explicit StrRef(std::u16string& text);
+  ~StrRef();
   StrRef(const StrRef&) = delete;
   StrRef& operator=(const StrRef&) = delete;
 
   QivStr* get() { return &str_; }
+
+  // Brings the view of every StrRef bound on this thread up to date. A string may be assigned
+  // directly while bound (a property put by the host from inside the event that passed it), which
+  // frees the text the view pointed to.
+  static void RefreshAll();
 
  private:
   static void Assign(QivStr* self, const std::uint16_t* data, std::int32_t length);
@@ -27,6 +33,9 @@ class StrRef {
 
   std::u16string* text_;
   QivStr str_{};
+  // The StrRefs bound on this thread, most recent first.
+  StrRef* next_ = nullptr;
+  StrRef* previous_ = nullptr;
 };
 
 inline QivArg ArgOf(std::int16_t& value) {

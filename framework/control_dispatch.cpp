@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "abi_values.h"
 #include "interface_table.h"
 #include "qiv_opt_cmd200.h"
 #include "runtime_error.h"
@@ -16,7 +17,7 @@ namespace error = platform::error;
 namespace {
 
 void CheckArguments(const Member& method, const QivArg* args, std::int32_t count) {
-  if (static_cast<std::size_t>(count) != method.params.size())
+  if (static_cast<std::size_t>(count) != method.params.size() || (count > 0 && args == nullptr))
     throw RuntimeError(error::kWrongArgumentCount);
   for (std::int32_t i = 0; i < count; ++i)
     if (args[i].kind != ArgKindOf(method.params[static_cast<std::size_t>(i)].kind))
@@ -105,6 +106,11 @@ class StrArg {
 
 void QivOptCmd200::Invoke(std::int32_t dispid, std::int32_t invoke_kind, QivArg* args,
                           std::int32_t count) {
+  // A call from inside an event may assign a string that the event passed by reference (a
+  // property put, a method storing its arguments): the host must then read it afresh.
+  struct RefreshOnReturn {
+    ~RefreshOnReturn() { StrRef::RefreshAll(); }
+  } refresh;
   const Member* member = FindMember(dispid);
   if (member == nullptr || member->kind == MemberKind::Event)
     throw RuntimeError(438, u"Object doesn't support this property or method");

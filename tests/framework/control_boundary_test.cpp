@@ -4,8 +4,11 @@
 // answers into the properties; errors come back as failed calls, never as crashes.
 #include <gtest/gtest.h>
 
+#include "in_process_control.h"
+#include "interface_table.h"
 #include "message_box.h"
 #include "plugin_under_test.h"
+#include "runtime_error.h"
 
 namespace {
 
@@ -225,6 +228,53 @@ TEST_F(ControlBoundary, BadCallsAreRefused) {
   EXPECT_EQ(control->Put("Snap", std::int32_t{40000}).number, 6);
   EXPECT_TRUE(control->Put("Cursor", 2.5).ok());  // rounds half to even
   EXPECT_EQ(std::get<std::int32_t>(control->Get("Cursor", std::int32_t{0})), 2);
+}
+
+// A handler may put the very property an event passed by reference and then read the argument:
+// it sees the new value, not the freed text of the old one.
+TEST_F(ControlBoundary, ArgumentReadAfterPuttingItsPropertySeesTheNewValue) {
+  struct Case {
+    const char* event;
+    const char* param;
+    const char* property;
+  };
+  const Case cases[] = {{"QivGCINStart", "msg", "msg"},
+                        {"QivGetActiveQivwinTitle", "DocTitle", "QivwinDocName"},
+                        {"QivGetActiveQivwinTitle", "VwTitle", "QivwinViewName"}};
+  // Longer than any text before, so that the property's storage moves.
+  const std::u16string put(300, u'p');
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.param);
+    RecordingHost fresh_host;
+    auto fresh = plugin.Create(fresh_host);
+    fresh_host.Answer("QivGetQivVersion", {{"ver", Value(u"4,0,2,3")}});
+    fresh_host.Answer("QivSearchPrimitiveModePackage", {{"position", std::int32_t{-1}}});
+    Value seen;
+    fresh_host.On(c.event, [&](testhost::EventCall& call) {
+      if (!fresh->Put(c.property, put).ok()) ADD_FAILURE() << "put refused";
+      seen = call.Get(c.param);
+    });
+    ASSERT_TRUE(fresh->Call("QivInitCommand").ok());
+    auto args = GcinEndArgs(1, 100.0, 200.0);
+    ASSERT_TRUE(fresh->Call("QivGCINEnd", args).ok());
+    EXPECT_EQ(seen, Value(put));
+  }
+}
+
+TEST_F(ControlBoundary, MethodWithoutItsArgumentArrayIsRefused) {
+  qiv::InProcessControl in_process;
+  for (const char* method : {"QivSelectEnd", "QivGCINEnd", "QivRestartCommand"}) {
+    SCOPED_TRACE(method);
+    const auto* member = qiv::FindMemberByName(method);
+    ASSERT_NE(member, nullptr);
+    try {
+      in_process.control.Invoke(member->dispid, QIV_INVOKE_METHOD, nullptr,
+                                static_cast<std::int32_t>(member->params.size()));
+      ADD_FAILURE() << "accepted";
+    } catch (const platform::RuntimeError& error) {
+      EXPECT_EQ(error.number(), platform::error::kWrongArgumentCount);
+    }
+  }
 }
 
 TEST_F(ControlBoundary, SelectEndAndRestartAreForwarded) {
