@@ -64,15 +64,19 @@ double MeasureTrimText(qiv::EntityRecord& record, std::u16string_view text,
   record.ts_scaleflag = 0;
   record.ts_Fontname = font;
 
-  const int lines = TrimLineInfo(text, 1).crs + 1;
+  // One pass over the text with the lines of TrimLineInfo and TrimLineChar: each line's
+  // characters measured one by one and summed in order, the widest line kept.
   double longest = 0;
-  for (int k = 1; k <= lines; ++k) {
-    const int chars = TrimLineInfo(text, k).line_chars;
-    double width = 0;
-    for (int j = 1; j <= chars; ++j) width += MeasureChar(font, TrimLineChar(text, k, j));
-    longest = std::max(longest, width);
+  double width = 0;
+  for (const char16_t c : text) {
+    if (c == kCr) {
+      longest = std::max(longest, width);
+      width = 0;
+    } else {
+      width += MeasureChar(font, std::u16string_view(&c, 1));
+    }
   }
-  return longest;
+  return std::max(longest, width);
 }
 
 }  // namespace quenzel

@@ -6,6 +6,7 @@
 // word.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <string>
 
@@ -98,6 +99,27 @@ TEST_F(TrimTextMeasure, TextLengthIsItsLongestLineWithTheLfCounted) {
     SCOPED_TRACE(Utf8(c.font) + " " + Utf8(c.text));
     qiv::EntityRecord record;
     EXPECT_DOUBLE_EQ(MeasureTrimText(record, c.text, c.font), c.length);
+  }
+}
+
+// Measuring takes time in proportion to the text's length: 64k characters take milliseconds (a
+// measure that looked each character up from the line's start took seconds).
+TEST_F(TrimTextMeasure, LongTextsMeasureInLinearTime) {
+  struct Case {
+    std::u16string font;
+    double per_char;
+  };
+  const Case cases[] = {{u"QIV-CAD", 2000}, {u"ＭＳ Ｐ明朝", 1250}};
+  const std::u16string text = u"short\r\n" + std::u16string(65536, u'G') + u"\r\nend";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(Utf8(c.font));
+    qiv::EntityRecord record;
+    const auto start = std::chrono::steady_clock::now();
+    const double length = MeasureTrimText(record, text, c.font);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    // The LF of the CR LF pair is the long line's first character.
+    EXPECT_DOUBLE_EQ(length, 65537 * c.per_char);
+    EXPECT_LT(took.count(), 0.5);
   }
 }
 
