@@ -12,6 +12,46 @@ Vec3 PointOf(const Record& record, int code) {
   return {record.Real(code), record.Real(code + 10), record.Real(code + 20)};
 }
 
+// A TEXT string with its %% control codes: degree, plus-minus and diameter signs; the
+// underline and overline switches are dropped.
+std::u16string PlainText(std::u16string text) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != u'%' || i + 2 >= text.size() || text[i + 1] != u'%') {
+      out += text[i];
+      continue;
+    }
+    switch (text[i + 2]) {
+      case u'd':
+      case u'D':
+        out += u'\u00B0';
+        break;
+      case u'p':
+      case u'P':
+        out += u'\u00B1';
+        break;
+      case u'c':
+      case u'C':
+        out += u'\u2300';
+        break;
+      case u'%':
+        out += u'%';
+        break;
+      case u'u':
+      case u'U':
+      case u'o':
+      case u'O':
+        break;
+      default:
+        out += text.substr(i, 3);
+        break;
+    }
+    i += 2;
+  }
+  return out;
+}
+
 Entity Text(const Record& record, const TextCodec& codec) {
   const Ocs ocs(record);
   std::int64_t h = record.Integer(72, 0);
@@ -23,7 +63,7 @@ Entity Text(const Record& record, const TextCodec& codec) {
                                                                             : PointOf(record, 11));
   const int column = h == 1 || h == 4 ? 1 : h == 2 ? 2 : 0;
   const int row = h == 4 ? 1 : v >= 1 ? static_cast<int>(v) - 1 : 0;
-  return MakeText(codec.Decode(record.Text(1)), point[0], point[1], record.Real(40),
+  return MakeText(PlainText(codec.Decode(record.Text(1))), point[0], point[1], record.Real(40),
                   ocs.AngleToWorld(record.Real(50)), row * 3 + column + 1);
 }
 
