@@ -9,6 +9,8 @@ packages=(
   libboost-dev libcli11-dev nlohmann-json3-dev libdxflib-dev
   libcairo2-dev libfreetype-dev libfontconfig-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
+  python3-ezdxf  # an independent DXF reader for the tests
+  clang libclang-rt-14-dev  # the fuzz preset: clang and its libFuzzer and sanitizer runtimes
 )
 
 missing=()
