@@ -1,5 +1,7 @@
 #include "user_command.h"
 
+#include <cmath>
+
 #include "code_page.h"
 #include "message_box.h"
 #include "module_path.h"
@@ -81,6 +83,9 @@ void UserCommand::LoadSettings() {
 
 void UserCommand::StartCommand(qiv::QivOptCmd200& control) {
   module_.OptCmd = &control;
+  // A run starts at stage 0 with nothing picked, however the last run ended: its lines may have
+  // been edited or undone since.
+  picks = PickingState{};
   try {
     if (!control.SetCommandDimension(deliverable_.dimension)) {
       EndCommand();
@@ -155,6 +160,12 @@ void UserCommand::PromptInput() {
 void UserCommand::OnGCINEnd() {
   auto& control = OptCmd();
   if (control.sw == 1) {
+    if (!std::isfinite(control.gcx) || !std::isfinite(control.gcy)) {
+      // A point with a coordinate that is not a finite number finds nothing, and no output may
+      // use it: the same prompt comes again, at every stage.
+      PromptInput();
+      return;
+    }
     picks.PickPointX = control.gcx;
     picks.PickPointY = control.gcy;
     LeftClick();
@@ -199,13 +210,21 @@ void UserCommand::LeftClick() {
   }
 }
 
-void UserCommand::PickStep(int k) {
+void UserCommand::SearchAtPickPoint() {
   auto& control = OptCmd();
   std::int32_t mode = 2, start = 0;
   picks.FoundNo = control.SearchPrimitiveMode(mode, picks.PickPointX, picks.PickPointY, 3, 3, kTrue,
                                               start, kFalse);
   if (picks.FoundNo < 0) return;
   control.ReadRecord(picks.FoundNo);
+  const auto& record = module_.CurRecord;
+  if (record.x1 == record.x2 && record.y1 == record.y2) picks.FoundNo = -1;
+}
+
+void UserCommand::PickStep(int k) {
+  auto& control = OptCmd();
+  SearchAtPickPoint();
+  if (picks.FoundNo < 0) return;
   const auto& record = module_.CurRecord;
   if (control.AskLayerLock(record.layer)) return;
   const auto slot = static_cast<std::size_t>(k);
@@ -218,12 +237,8 @@ void UserCommand::PickStep(int k) {
 }
 
 void UserCommand::ThirdPick() {
-  auto& control = OptCmd();
-  std::int32_t mode = 2, start = 0;
-  picks.FoundNo = control.SearchPrimitiveMode(mode, picks.PickPointX, picks.PickPointY, 3, 3, kTrue,
-                                              start, kFalse);
+  SearchAtPickPoint();
   if (picks.FoundNo >= 0) {
-    control.ReadRecord(picks.FoundNo);
     const auto& record = module_.CurRecord;
     picks.PickX1[3] = record.x1;
     picks.PickY1[3] = record.y1;

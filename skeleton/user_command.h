@@ -51,6 +51,9 @@ class UserCommand : public qiv::CommandRoutines {
   void LoadSettings();
   // BasePath := the host's start path less its last 10 characters (empty stays empty).
   void DetermineBasePath();
+  // The search at PickPoint into FoundNo; what it finds is read into CurRecord. An entity whose
+  // two ends coincide is no pipe line: it counts as nothing found.
+  void SearchAtPickPoint();
   // The pick step for slot k: search at PickPoint; an entity on an unlocked layer fills slot k
   // and moves the stage to k.
   void PickStep(int k);

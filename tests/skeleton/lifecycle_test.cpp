@@ -1,10 +1,14 @@
 // The command lifecycle and picking state machine. Invariants: every stage answers a pick, a
 // cancel and a key as the state table says; the settings are written on cancel at stage 0, on a
 // key and on dialog Cancel, never on an urgent exit; the host's attributes after an output equal
-// those before it; the command ends only through EndCommand, with one QivExitCommand.
+// those before it; the command ends only through EndCommand, with one QivExitCommand; a line
+// without length and a point that is not finite find nothing; every run starts at stage 0.
 #include "skeleton_fixture.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string>
 
 #include "runtime_error.h"
 
@@ -21,7 +25,9 @@ class Lifecycle : public SkeletonTest {
  protected:
   // Starts the command through the dialog's OK, with two free lines and a locked one.
   void StartPicking() {
-    lines = {{11, 0, 0, 100, 0}, {12, 50, 50, 50, 100}, {13, 7, 7, 9, 9, 4, true}};
+    // Line 14 has no length.
+    lines = {
+        {11, 0, 0, 100, 0}, {12, 50, 50, 50, 100}, {13, 7, 7, 9, 9, 4, true}, {14, 20, 20, 20, 20}};
     UserClicks(u"OK");
     Init();
     ASSERT_EQ(stage(), 0);
@@ -35,7 +41,7 @@ class Lifecycle : public SkeletonTest {
 };
 
 TEST_F(Lifecycle, StateTable) {
-  enum Input { kFound, kLocked, kNothing, kCancel, kKey };
+  enum Input { kFound, kLocked, kNothing, kCancel, kKey, kNoLength };
   struct Row {
     int from;
     Input input;
@@ -49,11 +55,13 @@ TEST_F(Lifecycle, StateTable) {
       {0, kNothing, 0, kPrompt0, false, false, false},
       {0, kCancel, 0, kPrompt0, true, true, false},
       {0, kKey, 0, kPrompt0, true, true, false},
+      {0, kNoLength, 0, kPrompt0, false, false, false},
       {1, kFound, 2, kPrompt2, false, false, false},
       {1, kLocked, 1, kPrompt1, false, false, false},
       {1, kNothing, 1, kPrompt1, false, false, false},
       {1, kCancel, 0, kPrompt0, false, false, false},
       {1, kKey, 0, kPrompt0, true, true, false},
+      {1, kNoLength, 1, kPrompt1, false, false, false},
       {2, kFound, 0, kPrompt0, false, false, true},
       {2, kLocked, 0, kPrompt0, false, false, true},
       {2, kNothing, 0, kPrompt0, false, false, true},
@@ -88,6 +96,9 @@ TEST_F(Lifecycle, StateTable) {
       case kKey:
         Key(27);
         break;
+      case kNoLength:
+        Pick(20, 20);
+        break;
     }
     EXPECT_EQ(stage(), row.to);
     EXPECT_EQ(LastPrompt(), row.prompt);
@@ -108,6 +119,86 @@ TEST_F(Lifecycle, PicksFillTheirSlots) {
   EXPECT_EQ(command->picks.PickX2[1], 100);
   EXPECT_EQ(command->picks.PickY2[2], 100);
   EXPECT_EQ(command->picks.PickX2[3], 9);
+}
+
+TEST_F(Lifecycle, AThirdPickOnALineWithoutLengthFindsNothing) {
+  StartPicking();
+  ToStage(2);
+  Pick(20, 20);
+  EXPECT_EQ(command->outputs, 1);
+  EXPECT_LT(command->picks.FoundNo, 0);
+  EXPECT_EQ(command->picks.PickEntity[3], 0);
+}
+
+TEST_F(Lifecycle, APointThatIsNotFiniteFindsNothingAtAnyStage) {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+  const double points[][2] = {{kNaN, kNaN}, {kInf, 0}, {0, -kInf}, {kNaN, 0}};
+  const char16_t* prompts[] = {kPrompt0, kPrompt1, kPrompt2};
+  for (int from = 0; from <= 2; ++from) {
+    for (const auto& point : points) {
+      SCOPED_TRACE("stage " + std::to_string(from) + " at " + std::to_string(point[0]) + ", " +
+                   std::to_string(point[1]));
+      TearDown();
+      SetUp();
+      StartPicking();
+      ToStage(from);
+      // A host whose search finds line 11 wherever it is asked.
+      host.On("QivSearchPrimitiveModePackage",
+              [](testhost::EventCall& call) { call.Set("position", std::int32_t{11}); });
+      const auto searches = host.Count("QivSearchPrimitiveModePackage");
+      const auto prompted = host.Count("QivGCINStart");
+      Pick(point[0], point[1]);
+      EXPECT_EQ(stage(), from);
+      EXPECT_EQ(host.Count("QivGCINStart"), prompted + 1);
+      EXPECT_EQ(LastPrompt(), prompts[from]);
+      EXPECT_EQ(host.Count("QivSearchPrimitiveModePackage"), searches);
+      EXPECT_EQ(command->outputs, 0);
+      EXPECT_TRUE(std::isfinite(command->picks.PickPointX));
+      EXPECT_TRUE(std::isfinite(command->picks.PickPointY));
+    }
+  }
+}
+
+TEST_F(Lifecycle, ARunWithoutTheDialogStartsAfreshAtStageZero) {
+  struct Case {
+    std::string id;
+    int stage;
+    bool urgent_exit;  // otherwise a key, then Cancel in the dialog
+  };
+  const Case cases[] = {
+      {"key and Cancel at stage 2", 2, false},
+      {"key and Cancel at stage 1", 1, false},
+      {"urgent exit at stage 2", 2, true},
+      {"urgent exit at stage 1", 1, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.id);
+    TearDown();
+    SetUp();
+    lines = {{11, 0, 0, 100, 0}, {12, 50, 50, 50, 100}};
+    WriteSettings("\"1\"\r\n\"0\"\r\n\"5\"\r\n\"5\"\r\n\"0\"\r\n");  // Check4 on
+    Init();
+    ToStage(c.stage);
+    if (c.urgent_exit) {
+      control->QivUrgentExit();
+    } else {
+      UserClicks(u"Cancel");
+      Key(65);
+    }
+    ASSERT_EQ(host.Count("QivExitCommand"), 1);
+
+    Init();
+    EXPECT_EQ(Shown(u"BComDlg"), c.urgent_exit ? 0 : 1);
+    EXPECT_EQ(stage(), 0);
+    EXPECT_EQ(LastPrompt(), kPrompt0);
+    EXPECT_EQ(command->picks.PickEntity[1], 0);
+    EXPECT_EQ(command->picks.PickEntity[2], 0);
+    // The first click picks line 1 again.
+    Pick(50, 50);
+    EXPECT_EQ(stage(), 1);
+    EXPECT_EQ(command->outputs, 0);
+  }
 }
 
 TEST_F(Lifecycle, CancelAtStageTwoKeepsLineOne) {
