@@ -1,16 +1,19 @@
 #include "line_trim_geometry.h"
 
 #include <cmath>
-#include <utility>
 
 #include "diroru.h"
 
 namespace haldrin {
 
 using skeleton::Angle;
+using skeleton::AngleToEnd;
 using skeleton::CityBlock;
+using skeleton::CutsBySide;
 using skeleton::JointMark;
 using skeleton::KeptPiece;
+using skeleton::SamePoint;
+using skeleton::SideCuts;
 using skeleton::Toward;
 using skeleton::TrimSize;
 
@@ -40,13 +43,18 @@ TrimSite LocateTrim(Point trim_point, const Line& picked, Point pick) {
   const Point toward_start = Toward(site.t, site.r, along + 180);
   const Point toward_end = Toward(site.t, site.r, along);
   site.start_side = CityBlock(pick, toward_start) <= CityBlock(pick, toward_end);
-  site.a = site.start_side ? Angle(site.t, s) : Angle(site.t, e);
-  site.cut_at_end = Toward(site.t, site.r, site.a);
-  site.cut_at_start = Toward(site.t, site.r, site.a + 180);
-  // Whichever cut is nearer the start, by city block, is the start side's.
-  if (CityBlock(s, site.cut_at_end) < CityBlock(s, site.cut_at_start))
-    std::swap(site.cut_at_end, site.cut_at_start);
+  site.a = site.start_side ? AngleToEnd(site.t, s, e) : AngleToEnd(site.t, e, s);
+  const SideCuts cuts = CutsBySide(Toward(site.t, site.r, site.a),
+                                   Toward(site.t, site.r, site.a + 180), site.t, site.line);
+  site.cut_at_start = cuts.start_side;
+  site.cut_at_end = cuts.end_side;
   return site;
+}
+
+// The chosen side's piece from `from` on to `to`; nothing when T lies on that end.
+std::optional<Line> RunOn(Point from, Point to) {
+  if (SamePoint(from, to)) return std::nullopt;
+  return Line{from, to};
 }
 
 std::optional<Line> StartPieceCutBack(const TrimSite& site) {
@@ -84,8 +92,8 @@ bool FootWithinLine(Point p, const Line& line) {
 UpperTrimShape UpperTrim(Point trim_point, const Line& line, Point pick) {
   const TrimSite site = LocateTrim(trim_point, line, pick);
   // The chosen side runs on to T; the other is cut back.
-  return {.start_piece = site.start_side ? Line{site.line.start, site.t} : StartPieceCutBack(site),
-          .end_piece = site.start_side ? EndPieceCutBack(site) : Line{site.t, site.line.end},
+  return {.start_piece = site.start_side ? RunOn(site.line.start, site.t) : StartPieceCutBack(site),
+          .end_piece = site.start_side ? EndPieceCutBack(site) : RunOn(site.t, site.line.end),
           .arc = {site.t, site.r, site.a + 45, site.a - 45},
           .marks = Marks(site)};
 }

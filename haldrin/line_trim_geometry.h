@@ -4,7 +4,9 @@
 // Before the line is split its ends are put in order: the start is the end whose |x + y| is not
 // greater, so a line drawn either way round gives the same pieces in the same direction. The
 // third point then chooses a side of the trim point T by which of the points R from T along the
-// line, toward the start or toward the end, it is nearer; on a tie the start side.
+// line, toward the start or toward the end, it is nearer; on a tie the start side. With T on an
+// end of the line, the side beyond that end has no length: it gets no piece, and the symbol
+// keeps the line's course.
 #pragma once
 
 #include <array>
@@ -29,7 +31,7 @@ bool FootWithinLine(Point p, const Line& line);
 // Third point on a line: the chosen side is the upper pipe and runs on to T, the other side stops
 // R short of T, and an arc around T opens toward the chosen side.
 struct UpperTrimShape {
-  std::optional<Line> start_piece;  // from the start; nothing when too short to keep a piece
+  std::optional<Line> start_piece;  // from the start; nothing when too short or of no length
   std::optional<Line> end_piece;    // to the end; likewise
   Arc arc;
   std::array<Line, 2> marks;  // across the chosen side, then across the other

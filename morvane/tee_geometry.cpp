@@ -1,15 +1,15 @@
 #include "tee_geometry.h"
 
-#include <utility>
-
 namespace morvane {
 
 using skeleton::Angle;
-using skeleton::CityBlock;
+using skeleton::AngleToEnd;
 using skeleton::CutPoint;
+using skeleton::CutsBySide;
 using skeleton::FarEnd;
 using skeleton::JointMark;
 using skeleton::KeptPiece;
+using skeleton::SideCuts;
 using skeleton::SweepAngle;
 using skeleton::Toward;
 using skeleton::TrimSize;
@@ -34,14 +34,11 @@ std::optional<Tee> FindTee(const Line& main, const Line& branch) {
 BranchUpperShape BranchUpper(const Tee& tee, const Line& main) {
   const double r = TrimSize();
   const Point i = tee.meeting;
-  const double a1 = Angle(i, main.end);
-  // q_start is to lie on the main line's start side, q_end on its end side.
-  Point q_end = Toward(i, r, a1);
-  Point q_start = Toward(i, r, a1 + 180);
-  if (CityBlock(main.start, q_end) < CityBlock(main.start, q_start)) std::swap(q_end, q_start);
+  const double a1 = AngleToEnd(i, main.end, main.start);
+  const SideCuts q = CutsBySide(Toward(i, r, a1), Toward(i, r, a1 + 180), i, main);
   return {.branch = {i, tee.branch_end},
-          .main_start_piece = KeptPiece({main.start, q_start}, main.start, i, r),
-          .main_end_piece = KeptPiece({q_end, main.end}, main.end, i, r),
+          .main_start_piece = KeptPiece({main.start, q.start_side}, main.start, i, r),
+          .main_end_piece = KeptPiece({q.end_side, main.end}, main.end, i, r),
           .arc = {i, r, tee.branch_angle + 45, tee.branch_angle - 45},
           .marks = TeeMarks(tee, a1)};
 }
@@ -49,7 +46,7 @@ BranchUpperShape BranchUpper(const Tee& tee, const Line& main) {
 MainUpperShape MainUpper(const Tee& tee, const Line& main) {
   const double r = TrimSize();
   const Point i = tee.meeting;
-  const double a1 = Angle(i, main.end);
+  const double a1 = AngleToEnd(i, main.end, main.start);
   const Point cut = CutPoint(i, r, tee.branch_end);
   return {.branch = KeptPiece({tee.branch_end, cut}, tee.branch_end, i, r),
           .arcs = {Arc{i, r, a1 + 210, a1 + 330}, Arc{i, r, a1 + 30, a1 + 150}},
@@ -61,8 +58,8 @@ JointShape Joint(const Tee& tee, const Line& main, Point pick) {
   const Point i = tee.meeting;
   const double ap = Angle(i, pick);
   const double w = SweepAngle(tee.branch_angle, ap);
-  const double as = Angle(i, main.start);
-  const double ae = Angle(i, main.end);
+  const double as = AngleToEnd(i, main.start, main.end);
+  const double ae = AngleToEnd(i, main.end, main.start);
   if (w > 135 && w <= 225)
     return {.branch = Line{i, tee.branch_end}, .bend = std::nullopt, .marks = TeeMarks(tee, ae)};
   // Bent: the sweeps choose the main direction m; the bend ends R from I along m for a small

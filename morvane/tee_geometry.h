@@ -24,7 +24,8 @@ struct Tee {
 std::optional<Tee> FindTee(const Line& main, const Line& branch);
 
 // The branch is the upper pipe: it runs on to I, the main line is broken R short of I on both
-// sides, and an arc around I opens toward the branch.
+// sides, and an arc around I opens toward the branch. A main line that ends at I or short of it
+// keeps one piece, on the side where it lies.
 struct BranchUpperShape {
   Line branch;
   std::optional<Line> main_start_piece;  // from the main line's start; nothing when too short

@@ -8,9 +8,11 @@
 namespace quenzel {
 
 using skeleton::Angle;
+using skeleton::AngleToEnd;
 using skeleton::CityBlock;
 using skeleton::KeptPiece;
 using skeleton::kPi;
+using skeleton::OnOrBeforeStart;
 using skeleton::Toward;
 
 double TextAngle(const Line& line) {
@@ -40,7 +42,8 @@ double PickedSide(Point pick, Point foot, double h, const Line& line) {
   const double ahead = Angle(line.start, line.end);
   const double d_plus = CityBlock(pick, Toward(foot, h, ahead));
   const double d_minus = CityBlock(pick, Toward(foot, h, ahead + 180));
-  return d_minus > d_plus ? Angle(foot, line.end) : Angle(foot, line.start);
+  return d_minus > d_plus ? AngleToEnd(foot, line.end, line.start)
+                          : AngleToEnd(foot, line.start, line.end);
 }
 
 GapEnds GapAround(Point foot, double h, double theta, Point start) {
@@ -55,7 +58,12 @@ TrimTextLayout LayOutTrimText(const Line& picked, Point pick, double h) {
   layout.foot = FootOf(pick, picked);
   const Line line = OrderedEnds(picked);
   const double theta = PickedSide(pick, layout.foot, h, line);
-  const GapEnds gap = GapAround(layout.foot, h, theta, line.start);
+  GapEnds gap = GapAround(layout.foot, h, theta, line.start);
+  if (OnOrBeforeStart(layout.foot, line)) {
+    // The whole line lies on E2's side of F: the gap end nearer E2 is the one A that E2 joins.
+    const GapEnds from_e2 = GapAround(layout.foot, h, theta, line.end);
+    gap = {.a = from_e2.b, .b = from_e2.a};
+  }
   layout.start_piece = KeptPiece({line.start, gap.b}, line.start, layout.foot, h);
   layout.end_piece = KeptPiece({gap.a, line.end}, line.end, layout.foot, h);
   return layout;

@@ -18,6 +18,14 @@ double Angle(Point p, Point q) {
   return dx > 0 ? 0 : 180;
 }
 
+bool SamePoint(Point p, Point q) {
+  return std::hypot(q.x - p.x, q.y - p.y) < kSamePoint;
+}
+
+double AngleToEnd(Point centre, Point end, Point other_end) {
+  return SamePoint(centre, end) ? Angle(other_end, end) : Angle(centre, end);
+}
+
 Point Dir(double t) {
   return {std::cos(t * kPi / 180), std::sin(t * kPi / 180)};
 }
@@ -70,7 +78,28 @@ std::optional<Line> KeptPiece(const Line& piece, Point kept_end, Point centre, d
   // The cut point lies at the straight-line distance r from the centre, so the same measure
   // tells whether the end lies beyond it.
   if (std::hypot(kept_end.x - centre.x, kept_end.y - centre.y) <= r) return std::nullopt;
+  // The kept end and the cut point lie on one line through the centre: on the same side of it
+  // when their offsets from the centre point the same way.
+  const Point cut = piece.start == kept_end ? piece.end : piece.start;
+  const double same_way =
+      (kept_end.x - centre.x) * (cut.x - centre.x) + (kept_end.y - centre.y) * (cut.y - centre.y);
+  if (same_way <= 0) return std::nullopt;
   return piece;
+}
+
+bool OnOrBeforeStart(Point p, const Line& line) {
+  const double along = (p.x - line.start.x) * (line.end.x - line.start.x) +
+                       (p.y - line.start.y) * (line.end.y - line.start.y);
+  return along <= 0 || SamePoint(p, line.start);
+}
+
+SideCuts CutsBySide(Point first, Point second, Point centre, const Line& line) {
+  if (OnOrBeforeStart(centre, line)) {
+    if (CityBlock(line.end, second) < CityBlock(line.end, first)) return {first, second};
+    return {second, first};
+  }
+  if (CityBlock(line.start, first) < CityBlock(line.start, second)) return {first, second};
+  return {second, first};
 }
 
 RiserMarkShape RiserMark(Point pick, const Line& line) {

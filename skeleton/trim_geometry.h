@@ -50,6 +50,17 @@ double TrimSize();
 // give 180.
 double Angle(Point p, Point q);
 
+// Two points closer than this, in drawing units, count as one. A meeting point or a foot that
+// falls on a line's end is computed, so it lands on the end only up to rounding; drawing units
+// are millimetres, and this lies far below anything a drawing shows.
+inline constexpr double kSamePoint = 1e-6;
+bool SamePoint(Point p, Point q);
+
+// The direction from a symbol's centre to `end`, one end of a line whose other end is
+// `other_end`. A centre on that end has no direction to it: the line's own direction toward the
+// end stands in, so that the pipe and its marks keep the line's course.
+double AngleToEnd(Point centre, Point end, Point other_end);
+
 // The unit vector in direction t (degrees).
 Point Dir(double t);
 
@@ -80,9 +91,26 @@ std::optional<Point> Intersection(const Line& a, const Line& b);
 Point CutPoint(Point centre, double r, Point far);
 
 // A piece of a cut pipe as it is drawn, between the pipe's kept end `kept_end` and the cut point,
-// which lies at distance r from the symbol's centre. Nothing when the kept end lies within r of
-// the centre: the piece would run back past the pipe's end.
+// the piece's other end, which lies at distance r from the symbol's centre. Nothing unless the
+// kept end lies beyond the cut point as seen from the centre (farther than r, and on the cut
+// point's side): otherwise the piece would run back over or past the pipe's end.
 std::optional<Line> KeptPiece(const Line& piece, Point kept_end, Point centre, double r);
+
+// Whether p lies on the line's start or before it, as measured along the line.
+bool OnOrBeforeStart(Point p, const Line& line);
+
+// The two cut points of a line at a symbol, at the same distance either way from its centre,
+// told apart by the side of the centre they lie on: a piece from the line's start runs to
+// `start_side`, a piece to its end starts from `end_side`.
+struct SideCuts {
+  Point start_side;
+  Point end_side;
+};
+// `first` is the end side's and `second` the start side's, unless `first` lies nearer the
+// line's start by city block (a tie leaves them). Where the centre lies on the line's start or
+// before it, the whole line lies on its end's side: there the cut nearer the end is the end
+// side's, and a piece to the start side has no length or runs back.
+SideCuts CutsBySide(Point first, Point second, Point centre, const Line& line);
 
 // The marks at the end of a line picked twice, put at the end nearer the third point.
 // With the third point on the line: an arc and a joint mark; the line itself stays.

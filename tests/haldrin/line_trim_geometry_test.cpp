@@ -1,8 +1,9 @@
 // The line trim's geometry. Checks: the trim point is taken onto the line; the line's ends are
 // ordered by |x + y|; the third point's side is the one whose point R from T is nearer by city
 // block, the start side on a tie; the chosen side runs on to T for the upper pipe, every other
-// side stops R short of T; a piece that would run back past its end is left out; the symbol opens
-// toward the chosen side and its marks cross that side first.
+// side stops R short of T; a piece that would run back past its end is left out, and so is the
+// side beyond an end that T lies on; the symbol opens toward the chosen side and its marks cross
+// that side first, along the line also when T lies on its end.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -100,6 +101,43 @@ TEST(LineTrimGeometry, Pieces) {
        true,
        std::nullopt,
        Line{{300, 0}, {6000, 0}}},
+      // T snapped onto the line's end: the side beyond it has no length and gets no piece; the
+      // other side keeps the line's course.
+      {"riser on the end of an upright line",
+       {{12000, 10000}, {12000, 18000}},
+       {12000, 18000},
+       {12800, 20000},
+       false,
+       Line{{12000, 10000}, {12000, 17000}},
+       std::nullopt},
+      {"riser on the start",
+       {{0, 0}, {10000, 0}},
+       {0, 0},
+       {2000, 800},
+       false,
+       std::nullopt,
+       Line{{1000, 0}, {10000, 0}}},
+      {"upper on the start, the start side chosen",
+       {{0, 0}, {10000, 0}},
+       {0, 0},
+       {-500, 0},
+       true,
+       std::nullopt,
+       Line{{1000, 0}, {10000, 0}}},
+      {"upper on the end, the end side chosen",
+       {{0, 0}, {10000, 0}},
+       {10000, 0},
+       {10500, 0},
+       true,
+       Line{{0, 0}, {9000, 0}},
+       std::nullopt},
+      {"upper on the end, the start side chosen",
+       {{0, 0}, {10000, 0}},
+       {10000, 0},
+       {9000, 0},
+       true,
+       Line{{0, 0}, {10000, 0}},
+       std::nullopt},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.id);
@@ -132,6 +170,14 @@ TEST(LineTrimGeometry, TheSymbolOpensTowardTheChosenSide) {
   EXPECT_EQ(riser.circle.r, 1000);
   ExpectNear(riser.marks[0], MarkLine({2500, 0}, 0));
   ExpectNear(riser.marks[1], MarkLine({2500, 0}, 180));
+
+  // T on the end of an upright line, the end side chosen: the marks cross the line.
+  const Line upright{{12000, 10000}, {12000, 18000}};
+  const auto on_end = RiserTrim({12000, 18000}, upright, {12800, 20000});
+  ExpectNear(on_end.marks[0], MarkLine({12000, 18000}, 90));
+  ExpectNear(on_end.marks[1], MarkLine({12000, 18000}, 270));
+  ExpectNear(UpperTrim({12000, 18000}, upright, {12000, 18500}).arc,
+             {{12000, 18000}, 1000, 135, 45});
 }
 
 TEST(LineTrimGeometry, TheTrimPointMustFallWithinTheLine) {

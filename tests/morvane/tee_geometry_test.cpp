@@ -2,7 +2,8 @@
 // branch upper breaks the main line R either side of the meeting point, main upper cuts the
 // branch back to R; the joint's form and main leg follow the sweep from the branch to the third
 // point, with the truncated π deciding a pick exactly on a boundary; pieces that would run back
-// past their end are left out.
+// past their end are left out; a main line ending at the meeting point or short of it keeps its
+// course and one piece.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -77,6 +78,69 @@ TEST(TeeGeometry, PiecesThatWouldRunPastTheirEndAreLeftOut) {
   const auto bend = Joint(tee, main, {1000, 2000});
   EXPECT_FALSE(bend.branch.has_value());
   ExpectNear(bend.bend, Line{{3000, 1000}, {2000, 0}});
+}
+
+TEST(TeeGeometry, AMainLineEndingAtOrShortOfTheMeetingPointKeepsOnePiece) {
+  struct Case {
+    std::string id;
+    Line main, branch;
+    std::optional<Line> start_piece, end_piece;
+    int end_angle;  // the main direction crossed by the second joint mark, its opposite by the
+                    // third
+  };
+  const Case cases[] = {
+      //  B ---- I          I = (0, 5000), the main line's end
+      //         |
+      //         |  main
+      {"ending at I",
+       {{0, 0}, {0, 5000}},
+       {{0, 5000}, {4000, 5000}},
+       Line{{0, 0}, {0, 4000}},
+       std::nullopt,
+       90},
+      {"starting at I",
+       {{0, 5000}, {0, 0}},
+       {{0, 5000}, {4000, 5000}},
+       std::nullopt,
+       Line{{0, 4000}, {0, 0}},
+       270},
+      // I = (5000, 0) lies 1500 beyond the main line's end: one piece, from its start.
+      {"ending 1500 short of I",
+       {{0, 0}, {3500, 0}},
+       {{5000, 500}, {5000, 6000}},
+       Line{{0, 0}, {4000, 0}},
+       std::nullopt,
+       180},
+      {"starting 500 short of I",
+       {{5500, 0}, {10000, 0}},
+       {{5000, 500}, {5000, 6000}},
+       std::nullopt,
+       Line{{6000, 0}, {10000, 0}},
+       0},
+      {"starting 1500 short of I",
+       {{6500, 0}, {10000, 0}},
+       {{5000, 500}, {5000, 6000}},
+       std::nullopt,
+       Line{{6000, 0}, {10000, 0}},
+       0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.id);
+    const Tee tee = MustMeet(c.main, c.branch);
+    const auto shape = BranchUpper(tee, c.main);
+    ExpectNear(shape.main_start_piece, c.start_piece);
+    ExpectNear(shape.main_end_piece, c.end_piece);
+    ExpectNear(shape.marks[1], trimtest::MarkLine(tee.meeting, c.end_angle));
+    ExpectNear(shape.marks[2], trimtest::MarkLine(tee.meeting, c.end_angle + 180));
+    const auto main_upper = MainUpper(tee, c.main);
+    ExpectNear(main_upper.arcs[1], {tee.meeting, 1000, c.end_angle + 30.0, c.end_angle + 150.0});
+    ExpectNear(main_upper.marks[1], trimtest::MarkLine(tee.meeting, c.end_angle));
+  }
+  // The joint's main legs keep the line's course too: opposite the branch, straight on.
+  const Line main{{0, 0}, {0, 5000}};
+  const auto straight = Joint(MustMeet(main, {{0, 5000}, {4000, 5000}}), main, {-2000, 5000});
+  ExpectNear(straight.branch, Line{{0, 5000}, {4000, 5000}});
+  ExpectNear(straight.marks[1], trimtest::MarkLine({0, 5000}, 90));
 }
 
 TEST(TeeGeometry, JointFormFollowsTheThirdPoint) {

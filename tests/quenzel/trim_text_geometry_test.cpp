@@ -1,7 +1,8 @@
 // The trim text's geometry. Checks: the text turns with the line into (−90, 90], whichever way the
 // line was drawn; the line's ends are ordered by |x + y|; the pick's side is chosen by city block,
 // toward E1 on a tie; the gap of h either way from the foot leaves the piece E1–B and the piece
-// A–E2, and no piece on a side that the gap reaches past.
+// A–E2, and no piece on a side that the gap reaches past, also with the foot on an end or beyond
+// it.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -154,6 +155,42 @@ TEST(TrimTextGeometry, Layout) {
        {500, 0},
        std::nullopt,
        std::nullopt},
+      // Picked exactly on an end: the gap is measured along the line, and only the side that
+      // the line lies on keeps a piece.
+      {"picked on E1",
+       {{3000, 2000}, {13000, 2000}},
+       {3000, 2000},
+       1100,
+       0,
+       {3000, 2000},
+       std::nullopt,
+       Line{{4100, 2000}, {13000, 2000}}},
+      // |1000 − 1000| < |1000 − 6000|: the upper end is E1.
+      {"upright, picked on its upper end",
+       {{1000, -6000}, {1000, -1000}},
+       {1000, -1000},
+       1100,
+       90,
+       {1000, -1000},
+       std::nullopt,
+       Line{{1000, -2100}, {1000, -6000}}},
+      {"upright, picked on its lower end",
+       {{1000, -6000}, {1000, -1000}},
+       {1000, -6000},
+       1100,
+       90,
+       {1000, -6000},
+       Line{{1000, -1000}, {1000, -4900}},
+       std::nullopt},
+      // The foot lies 5 before E1: no piece runs back over it.
+      {"foot just before E1",
+       {{0, 0}, {10000, 0}},
+       {-5, 100},
+       1100,
+       0,
+       {-5, 0},
+       std::nullopt,
+       Line{{1095, 0}, {10000, 0}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.id);

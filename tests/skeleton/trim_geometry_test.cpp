@@ -1,7 +1,7 @@
 // The geometry the trim commands share. Checks: directions counterclockwise from +x in [0, 360)
 // with 180 for equal points; the truncated π; nearer and farther by the city-block distance with
 // ties to the start; the joint mark's ends; the sweep never 0; a cut pipe keeps no piece when its
-// end lies within R of the symbol; the riser marks at the end nearer the third point.
+// end lies within R of the symbol or behind it; the riser marks at the end nearer the third point.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -102,6 +102,9 @@ TEST(TrimGeometry, CutBackStopsAtRFromTheCentreAndKeepsNoPieceBehindTheEnd) {
       {"exactly R", {0, -1000}, false},
       {"shorter than R", {400, 0}, false},
       {"diagonal, 849 away (1200 by city block)", {600, 600}, false},
+      // Beyond R, but behind the centre as seen from the cut point: the piece would run back
+      // through the symbol.
+      {"behind the centre", {-3000, 0}, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.id);
