@@ -3,11 +3,12 @@
 // trim point and leaves exactly its pieces, arc or circle and joint marks, with the line's
 // attributes and line type 1 for the symbols; the third point's side is chosen by the points
 // 1000 along the line from the trim point, a tie counting as the start side; a line drawn from
-// either end gives the same pieces; a side shorter than the symbol's radius leaves no piece
-// running back past its end; a locked line is ignored when picked as the line but counts as the
-// third point; a trim point whose foot lies beyond the line is refused; one undo takes back a
-// whole trim; a whole session follows the host protocol, snapping the trim point and pulling a
-// rubber band from its foot.
+// either end gives the same pieces; a side shorter than the symbol's radius, or beyond the end the
+// trim point lies on, leaves no piece running back past its end; a line without length is not
+// picked; a locked line is ignored when picked as the line but counts as the third point; a trim
+// point whose foot lies beyond the line is refused; one undo takes back a whole trim; a whole
+// session follows the host protocol, snapping the trim point and pulling a rubber band from its
+// foot.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -91,6 +92,27 @@ TEST(LineTrimSession, EachFormLeavesItsPiecesArcsAndMarks) {
        {0},
        {Pipe({1500, 0}, {6000, 0}), Circle({500, 0}, 1000), Mark({500 - c, -s}, {500 - c, s}),
         Mark({500 + c, s}, {500 + c, -s})}},
+      // The trim point snapped onto the pipe's upper end: the pipe keeps its course, the side
+      // beyond the end gets no piece.
+      {"riser: the trim point on the upright line's end",
+       {{kPipe, {12000, -4000}, {12000, 4000}}},
+       {{12000, 0}, {12000, 4000}, {12800, 6000}},
+       {0},
+       {Pipe({12000, -4000}, {12000, 3000}), Circle({12000, 4000}, 1000),
+        Mark({12000 - s, 4000 + c}, {12000 + s, 4000 + c}),
+        Mark({12000 + s, 4000 - c}, {12000 - s, 4000 - c})}},
+      {"riser: the trim point on the line's start",
+       {{kPipe, {0, 0}, {10000, 0}}},
+       {{5000, 0}, {0, 0}, {2000, 800}},
+       {0},
+       {Pipe({1000, 0}, {10000, 0}), Circle({0, 0}, 1000), Mark({c, s}, {c, -s}),
+        Mark({-c, -s}, {-c, s})}},
+      // A line whose ends coincide is no pipe: the pick on it is refused.
+      {"upper pipe: a line without length is not picked",
+       {kLine, {kPipe, {3000, 1500}, {3000, 1500}}},
+       {{3000, 1500}, kOnLine, kTrimPoint, {1500, 0}},
+       {0},
+       StartSideUpper()},
   };
   const QivhostRun run("line-trim-forms");
   PlayAndCheck(run, "Haldrin", cases);

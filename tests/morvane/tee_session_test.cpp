@@ -4,7 +4,8 @@
 // with the main line's attributes and line type 1 for the symbols; the third point's direction
 // chooses the form, a third point on another line or at the meeting point included; a branch
 // with both ends equally far from the meeting point runs from its start; a pipe shorter than the
-// symbol's radius leaves no piece running back past its end; parallel lines give "Trim Err !! "
+// symbol's radius, or a main line ending at the meeting point or short of it, leaves no piece
+// running back past its end; parallel lines give "Trim Err !! "
 // and change nothing; a locked line is ignored when picked as a line but counts as the third
 // point; one undo takes back a whole trim; a whole session follows the host protocol.
 #include <gtest/gtest.h>
@@ -131,6 +132,23 @@ TEST(TeeSession, EachFormLeavesItsPipesArcsAndMarks) {
        {0, 1},
        {Pipe({4000, 0}, {4000, 6000}), Pipe({5000, 0}, {8000, 0}), upper_arc, across_branch,
         across_end, across_start}},
+      // The main line ends at I = (0, 5000): it keeps its course up to R short of I, and the
+      // marks cross it along its own direction.
+      {"branch upper: the main line ending at the meeting point",
+       {{kPipe, {0, 0}, {0, 5000}}, {kVent, {0, 5000}, {4000, 5000}}},
+       {{0, 1000}, {3000, 5000}, {3000, 5000}},
+       {0, 1},
+       {Pipe({0, 5000}, {4000, 5000}), Pipe({0, 0}, {0, 4000}), Arc({0, 5000}, 1000, 45, -45),
+        Mark({c, 5000 + s}, {c, 5000 - s}), Mark({-s, 5000 + c}, {s, 5000 + c}),
+        Mark({s, 5000 - c}, {-s, 5000 - c})}},
+      // I = (5000, 0) lies 1500 beyond the main line's end: one piece, from its start.
+      {"branch upper: the meeting point beyond the main line's end",
+       {{kPipe, {0, 0}, {3500, 0}}, {kVent, {5000, 500}, {5000, 6000}}},
+       {{1000, 0}, {5000, 3000}, {5000, 4000}},
+       {0, 1},
+       {Pipe({5000, 0}, {5000, 6000}), Pipe({0, 0}, {4000, 0}), Arc({5000, 0}, 1000, 135, 45),
+        Mark({5000 - s, c}, {5000 + s, c}), Mark({5000 - c, -s}, {5000 - c, s}),
+        Mark({5000 + c, s}, {5000 + c, -s})}},
   };
   const QivhostRun run("tee-forms");
   PlayAndCheck(run, "Morvane", cases);

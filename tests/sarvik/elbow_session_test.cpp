@@ -4,7 +4,8 @@
 // the symbols; two lines with equal coordinate sums are still two lines; a leg shorter than the
 // symbol's radius leaves no piece running back past its end; lines that do not meet give
 // "Trim Err !! " and change nothing; a locked line is ignored when picked as a line but counts as
-// the third point; one undo takes back a whole trim; a whole session follows the host protocol.
+// the third point; one undo takes back a whole trim; a whole session follows the host protocol;
+// a run starts at the first pick whatever stage the last one ended at.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -193,6 +194,22 @@ TEST(ElbowSession, AWholeSessionFollowsTheHostProtocol) {
   for (std::string line; std::getline(settings, line);)
     values += !line.empty() && line.front() == '"';
   EXPECT_EQ(values, 5);
+}
+
+// A run ended at stage 2 by a key and Cancel, with the dialog to be skipped from then on: the
+// next run asks for line 1, and its first click trims nothing.
+TEST(ElbowSession, ARunStartsAfreshAfterOneThatEndedAtTheThirdPick) {
+  const QivhostRun run("elbow-fresh-run");
+  const Played played =
+      run.Play("Sarvik", std::filesystem::path(PIPETRIM_EXAMPLES_DIR) / "sarvik" / "elbows.dxf",
+               "start\ndialog ok\npick 4000 0\npick 0 4000\n"
+               "key 65\ndialog set Check4 1\ndialog cancel\ndestroy\n"
+               "start\npick 3000 3000\ncancel\ndialog cancel\ndestroy\n");
+  ASSERT_EQ(played.status, 0) << played.err;
+  EXPECT_EQ(played.dump["undo_steps"], 0);
+  const std::vector<std::string> expected = {kPrompts[0], kPrompts[1], kPrompts[2], kPrompts[0],
+                                             kPrompts[0]};
+  EXPECT_EQ(Prompts(played.journal), expected);
 }
 
 TEST(ElbowSession, EveryExampleSessionMakesOneTrim) {
