@@ -100,7 +100,7 @@ class Drawing {
   std::int32_t DefineLineType(std::string_view name, std::vector<double> pattern);
 
   // Entities, numbered from 1 in order of creation; numbers are never reused.
-  const std::vector<Entity>& entities() const { return entities_; }
+  const std::deque<Entity>& entities() const { return entities_; }
   // Adds an entity created in the current undo step; returns its number.
   std::int32_t Add(Entity entity);
   // Adds an entity of the loaded drawing (step 0) without indexing it; call FinishLoading after.
@@ -145,7 +145,7 @@ class Drawing {
 
   std::deque<Layer> layers_;
   std::vector<LineType> linetypes_;
-  std::vector<Entity> entities_;
+  std::deque<Entity> entities_;  // a deque: loading a large drawing moves no entity
   struct EntityChange {
     std::int32_t step;
     Entity before;

@@ -1,9 +1,12 @@
-// Search by point on drawings of 10^3 to 10^6 lines (the cost must grow with log n), and DXF
-// loading against dxflib's bare parse of the same file (the ratio is the figure). The drawings
-// are made at run time; the DXF files are written into a temporary folder and removed after.
+// Search by point on drawings of 10^3 to 10^6 lines (the cost must grow with log n); DXF
+// loading against dxflib's bare parse of the same file (the ratio is the figure), the memory a
+// loaded drawing takes against the file's size, and saving after one trim. The drawings are
+// made at run time; the DXF files are written into a temporary folder and removed after.
 #include <benchmark/benchmark.h>
 #include <dxflib/dl_creationadapter.h>
 #include <dxflib/dl_dxf.h>
+
+#include <malloc.h>
 
 #include <filesystem>
 #include <map>
@@ -71,16 +74,43 @@ const std::string& DxfOfLines(std::int64_t count) {
   return path;
 }
 
+// Bytes allocated on the heap, large blocks (which malloc maps on their own) included.
+std::size_t HeapInUse() {
+  const struct mallinfo2 info = mallinfo2();
+  return info.uordblks + info.hblkhd;
+}
+
 void BM_LoadDxf(benchmark::State& state) {
   const std::string& path = DxfOfLines(state.range(0));
+  double memory_ratio = 0;
   for (auto _ : state) {
+    const std::size_t heap_before = HeapInUse();
     host::Drawing drawing;
     host::ReadDxf(path, drawing);
     benchmark::DoNotOptimize(drawing.entities().size());
+    memory_ratio =
+        static_cast<double>(HeapInUse() - heap_before) / static_cast<double>(fs::file_size(path));
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
+  // The heap a loaded drawing holds (its file's bytes, model, index) per byte of the file.
+  state.counters["memory_per_file_byte"] = memory_ratio;
 }
 BENCHMARK(BM_LoadDxf)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// Saving a loaded drawing after one trim: one line deleted, two pieces added.
+void BM_SaveDxfAfterOneTrim(benchmark::State& state) {
+  const std::string& path = DxfOfLines(state.range(0));
+  host::Drawing drawing;
+  host::ReadDxf(path, drawing);
+  drawing.OpenUndoStep();
+  drawing.SetDeleteDate(1, 1);
+  drawing.Add(host::MakeLine(0, 0, 10, 0));
+  drawing.Add(host::MakeLine(20, 0, 30, 0));
+  const std::string saved = path + ".saved.dxf";
+  for (auto _ : state) host::WriteDxf(saved, drawing);
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_SaveDxfAfterOneTrim)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // dxflib reading the same file with callbacks that do nothing: the floor of any DXF loading.
 void BM_DxflibBareParse(benchmark::State& state) {
