@@ -2,9 +2,11 @@
 // at its one stage; a pick on a line makes the host calls of one placement, with the host's text
 // and active attributes parked before and restored after it; the gap is the measured text plus
 // the adjustment on each side, and the adjustment field shows the value used; an empty trim text
-// brings the dialog back with a message; a pick on empty space or on a locked layer changes
-// nothing and prompts again.
+// brings the dialog back with a message; a pick on empty space, on a locked layer or on a line
+// without length changes nothing and prompts again, and so does a point that is not finite.
+#include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "code_page.h"
@@ -20,7 +22,9 @@ class Command : public QuenzelTest {
  protected:
   void SetUp() override {
     QuenzelTest::SetUp();
-    lines = {{21, 0, 0, 10000, 0}, {22, 0, 5000, 10000, 5000, 4, true}};
+    // Line 23 has no length.
+    lines = {
+        {21, 0, 0, 10000, 0}, {22, 0, 5000, 10000, 5000, 4, true}, {23, 4000, 8000, 4000, 8000}};
   }
 
   // The events from the pick's search up to the restored attributes, with an erase as
@@ -174,7 +178,8 @@ TEST_F(Command, AnEmptyTrimTextBringsTheDialogBack) {
 
 TEST_F(Command, APickOnEmptySpaceOrALockedLayerChangesNothing) {
   StartPicking();
-  for (const auto& [x, y] : {std::pair{4000.0, 2500.0}, std::pair{4000.0, 5100.0}}) {
+  for (const auto& [x, y] : {std::pair{4000.0, 2500.0}, std::pair{4000.0, 5100.0},
+                             std::pair{4000.0, 8000.0} /* a line without length */}) {
     SCOPED_TRACE(std::to_string(y));
     host.Clear();
     Pick(x, y);
@@ -186,6 +191,24 @@ TEST_F(Command, APickOnEmptySpaceOrALockedLayerChangesNothing) {
     EXPECT_EQ(command->picks.InputStage, 0);
   }
   EXPECT_TRUE(platform::MessageBoxesShown().empty());
+}
+
+TEST_F(Command, APointThatIsNotFiniteChangesNothing) {
+  StartPicking();
+  // A host whose search finds line 21 wherever it is asked.
+  host.On("QivSearchPrimitiveModePackage",
+          [](testhost::EventCall& call) { call.Set("position", std::int32_t{21}); });
+  constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  for (const auto& [x, y] : {std::pair{kNaN, kNaN}, std::pair{-kInf, 0.0}}) {
+    SCOPED_TRACE(std::to_string(x));
+    host.Clear();
+    Pick(x, y);
+    EXPECT_EQ(host.Count("QivIncNumberUndo"), 0);
+    EXPECT_EQ(host.Count("QivSetLine"), 0);
+    EXPECT_EQ(host.Count("QivSetText"), 0);
+    EXPECT_EQ(LastPrompt(), kPrompt);
+  }
 }
 
 }  // namespace
