@@ -88,6 +88,7 @@ std::optional<Line> KeptPiece(const Line& piece, Point kept_end, Point centre, d
 }
 
 bool OnOrBeforeStart(Point p, const Line& line) {
+  // p's place along the line from its start, scaled by the line's squared length.
   const double along = (p.x - line.start.x) * (line.end.x - line.start.x) +
                        (p.y - line.start.y) * (line.end.y - line.start.y);
   return along <= 0 || SamePoint(p, line.start);
@@ -95,6 +96,7 @@ bool OnOrBeforeStart(Point p, const Line& line) {
 
 SideCuts CutsBySide(Point first, Point second, Point centre, const Line& line) {
   if (OnOrBeforeStart(centre, line)) {
+    // The whole line lies on one side of the centre: its end, the farther one, decides.
     if (CityBlock(line.end, second) < CityBlock(line.end, first)) return {first, second};
     return {second, first};
   }
