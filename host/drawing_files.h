@@ -58,8 +58,6 @@ LoadReport ReadJson(const std::string& path, Drawing& drawing);
 LoadReport ReadDrawing(const std::string& path, Drawing& drawing,
                        const LoadProgress& progress = {});
 
-// The temporary file beside `path` that a writer fills before renaming it over `path`.
-std::string PartialPathFor(const std::string& path);
 // Replaces `path` with `content` through a new file in the same folder that is forced to the disk,
 // checked and renamed over it (platform::ReplaceFileContent: links written through, permissions
 // kept). Throws std::runtime_error naming `path` when anything fails; the old file then stays.

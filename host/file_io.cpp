@@ -19,14 +19,6 @@ std::string ReadWholeFile(const std::string& path) {
   return std::move(content).str();
 }
 
-std::string PartialPathFor(const std::string& path) {
-  const std::filesystem::path target(path);
-  std::string name = target.filename().string();
-  name.insert(0, 1, '.');
-  name.append(".partial");
-  return (target.parent_path() / name).string();
-}
-
 void WriteFileAtomically(const std::string& path, const std::string& content) {
   try {
     platform::ReplaceFileContent(path, content);
