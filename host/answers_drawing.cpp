@@ -76,7 +76,10 @@ Entity ReadRecord(const EventArgs& args) {
   const auto& names = Slots();
   for (std::size_t i = 0; i < names.l.size(); ++i) entity.l[i] = args.Long(names.l[i]);
   for (std::size_t i = 0; i < names.d.size(); ++i) entity.d[i] = args.Double(names.d[i]);
-  for (std::size_t i = 0; i < names.s.size(); ++i) entity.s[i] = args.Str(names.s[i]);
+  for (std::size_t i = 0; i < names.s.size(); ++i) {
+    std::u16string text = args.Str(names.s[i]);
+    if (!text.empty()) entity.s[i] = std::move(text);
+  }
   return entity;
 }
 

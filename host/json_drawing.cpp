@@ -65,7 +65,7 @@ Json EntityJson(const Entity& entity) {
   }
   // A record the host does not draw keeps its id and every slot.
   Json strings = Json::array();
-  for (const auto& text : entity.s) strings.push_back(ToUtf8(text));
+  for (std::size_t i = 0; i < entity.s.size(); ++i) strings.push_back(ToUtf8(entity.s[i]));
   out["id"] = h.id;
   out["l"] = entity.l;
   out["d"] = entity.d;

@@ -41,7 +41,8 @@ def main():
     qivhost, data, examples, work = sys.argv[1:5]
     os.makedirs(work, exist_ok=True)
     failures = []
-    drawings = sorted(glob.glob(os.path.join(data, "**", "*.dxf"), recursive=True))
+    drawings = sorted(glob.glob(os.path.join(data, "dxf-samples", "*.dxf")))
+    drawings += sorted(glob.glob(os.path.join(data, "*.dxf")))
     drawings += sorted(glob.glob(os.path.join(examples, "*", "*.dxf")))
     checked = 0
     for drawing in drawings:
