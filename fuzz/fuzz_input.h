@@ -49,10 +49,9 @@ inline const std::filesystem::path& ScratchFolder() {
 // system's conversion modules loaded between calls instead of loading them every time, which
 // would cost most of a run. Call once before the first input.
 inline void KeepConvertersLoaded() {
-  static const iconv_t converters[] = {
+  [[maybe_unused]] static const iconv_t converters[] = {
       iconv_open("CP932", "UTF-16LE"), iconv_open("UTF-16LE", "CP932"),
       iconv_open("UTF-8", "UTF-16LE"), iconv_open("UTF-16LE", "UTF-8")};
-  (void)converters;
 }
 
 // Writes `content` to the file `name` in the scratch folder; returns its path.
