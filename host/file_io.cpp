@@ -13,10 +13,24 @@ namespace host {
 std::string ReadWholeFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw DrawingFileError(path + ": cannot be opened");
-  std::ostringstream content;
-  content << in.rdbuf();
+  // Read into a string of the file's size, so that a large drawing is held once, not twice.
+  std::error_code failure;
+  const auto size = std::filesystem::file_size(path, failure);
+  std::string content;
+  if (!failure) {
+    content.resize(static_cast<std::size_t>(size));
+    in.read(content.data(), static_cast<std::streamsize>(content.size()));
+    content.resize(static_cast<std::size_t>(in.gcount()));
+  }
+  // Whatever the size did not tell (a pipe, a file that grew) follows.
+  if (!in.bad()) {
+    in.clear();
+    std::ostringstream rest;
+    rest << in.rdbuf();
+    content += std::move(rest).str();
+  }
   if (in.bad()) throw DrawingFileError(path + ": cannot be read");
-  return std::move(content).str();
+  return content;
 }
 
 void WriteFileAtomically(const std::string& path, const std::string& content) {

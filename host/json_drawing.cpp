@@ -67,7 +67,7 @@ Json EntityJson(const Entity& entity) {
   Json strings = Json::array();
   for (std::size_t i = 0; i < entity.s.size(); ++i) strings.push_back(ToUtf8(entity.s[i]));
   out["id"] = h.id;
-  out["l"] = entity.l;
+  out["l"] = entity.l.values();
   out["d"] = entity.d;
   out["s"] = strings;
   return out;
