@@ -120,6 +120,8 @@ class Drawing {
   // Undo steps.
   std::int32_t undo_steps() const { return undo_steps_; }
   void OpenUndoStep() { ++undo_steps_; }
+  // The step count of a drawing read back from a dump.
+  void RestoreUndoSteps(std::int32_t steps) { undo_steps_ = steps > 0 ? steps : 0; }
   // Undoes the last step; false when there is none.
   bool Undo();
 

@@ -362,7 +362,7 @@ LoadReport ReadJson(const std::string& path, Drawing& drawing) {
   } catch (const FieldError& error) {
     throw fail_at(1, error.what);
   }
-  for (std::int32_t i = 0; i < steps; ++i) drawing.OpenUndoStep();
+  drawing.RestoreUndoSteps(steps);
   drawing.FinishLoading();
   return report;
 }
