@@ -2,9 +2,10 @@
 """Drawings saved by qivhost, read by an independent DXF reader (ezdxf).
 
 Every real drawing of the test data is opened and saved by qivhost with an empty session, and
-a floor plan with a trim; a drawing from a JSON dump is saved into a new file. ezdxf must find
-no error in a saved file that it does not find in the drawing it came from, and the saved
-model space must hold the same entities, less the trimmed one and plus the new ones.
+a floor plan with a trim; a drawing from a JSON dump is saved into a new file. A drawing saved
+without changes must be the file it came from, byte for byte; ezdxf must find no error in a
+saved file that it does not find in the drawing it came from, and the saved model space must
+hold the same entities, less the trimmed one and plus the new ones.
 
 usage: dxf_independent_reader_test.py QIVHOST DATA_DIR EXAMPLES_DIR WORK_DIR
 """
@@ -50,6 +51,9 @@ def main():
             continue
         saved = os.path.join(work, "saved.dxf")
         run(qivhost, work, drawing, [], "--dxf", saved)
+        with open(drawing, "rb") as original, open(saved, "rb") as written:
+            if original.read() != written.read():
+                failures.append(f"{os.path.basename(drawing)}: not saved byte for byte")
         before, before_problems = problems(drawing)
         after, after_problems = problems(saved)
         if after_problems > before_problems or kinds(before) != kinds(after):
