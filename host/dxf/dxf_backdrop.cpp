@@ -623,11 +623,7 @@ class Painter {
   }
 
   std::u16string BlockKey(std::string_view raw) const {
-    std::u16string name = doc_.codec->Decode(raw);
-    for (char16_t& c : name) {
-      if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - 32);
-    }
-    return name;
+    return UpperAscii(doc_.codec->Decode(raw));
   }
 
   void BlockContents(std::string_view raw, const Affine& transform, const Inherited& at,

@@ -85,6 +85,21 @@ std::optional<std::uint64_t> ParseHandle(std::string_view value) {
   return number;
 }
 
+std::string UpperAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  }
+  return out;
+}
+
+std::u16string UpperAscii(std::u16string text) {
+  for (char16_t& c : text) {
+    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - 32);
+  }
+  return text;
+}
+
 bool IsBinaryDxf(std::string_view content) {
   return content.substr(0, 18) == "AutoCAD Binary DXF";
 }

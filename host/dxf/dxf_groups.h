@@ -47,6 +47,10 @@ std::optional<std::int64_t> ParseInteger(std::string_view value);
 // A handle: hexadecimal digits.
 std::optional<std::uint64_t> ParseHandle(std::string_view value);
 
+// Names compared as DXF compares them: ASCII letters without case.
+std::string UpperAscii(std::string_view text);
+std::u16string UpperAscii(std::u16string text);
+
 // The file starts with the sentinel of a binary DXF file.
 bool IsBinaryDxf(std::string_view content);
 

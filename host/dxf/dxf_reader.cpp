@@ -19,21 +19,6 @@ using dxf::Span;
 
 enum class Section { kNone, kHeader, kTables, kBlocks, kEntities, kOther };
 
-std::u16string UpperAscii(std::u16string text) {
-  for (char16_t& c : text) {
-    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - 32);
-  }
-  return text;
-}
-
-std::string UpperAscii(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  }
-  return out;
-}
-
 class Reader {
  public:
   Reader(dxf::Document& document, Drawing& drawing, const LoadProgress& progress)
@@ -184,9 +169,10 @@ class Reader {
     } else if (type == "LTYPE") {
       LinetypeEntry();
     } else if (type == "STYLE") {
-      if (UpperAscii(record_.Text(2)) == "STANDARD") doc_.text_style = record_.Text(2);
+      if (dxf::UpperAscii(record_.Text(2)) == "STANDARD") doc_.text_style = record_.Text(2);
     } else if (type == "BLOCK_RECORD") {
-      if (UpperAscii(record_.Text(2)) == "*MODEL_SPACE") doc_.model_space_owner = record_.Text(5);
+      if (dxf::UpperAscii(record_.Text(2)) == "*MODEL_SPACE")
+        doc_.model_space_owner = record_.Text(5);
     }
   }
 
@@ -210,7 +196,7 @@ class Reader {
     layer->off = colour < 0;
     const std::int64_t index = colour < 0 ? -colour : colour;
     layer->color = index >= 1 && index <= 255 ? static_cast<std::int32_t>(index) : 7;
-    const std::string ltype = UpperAscii(record_.Text(6, "CONTINUOUS"));
+    const std::string ltype = dxf::UpperAscii(record_.Text(6, "CONTINUOUS"));
     layer->ltype = ltype == "BYLAYER" || ltype == "BYBLOCK" ? 0 : LinetypeOf(record_.Text(6));
     const std::int64_t weight = record_.Integer(370, -3);
     layer->width = weight >= 0 && weight <= 211 ? static_cast<std::int32_t>(weight) : 0;
@@ -220,7 +206,7 @@ class Reader {
 
   void LinetypeEntry() {
     const std::string_view raw = record_.Text(2);
-    const std::string upper = UpperAscii(raw);
+    const std::string upper = dxf::UpperAscii(raw);
     doc_.linetypes.names.emplace(Codec().Decode(raw), std::string(raw));
     // BYLAYER and BYBLOCK are table entries by convention, not line types of their own.
     if (upper == "BYLAYER" || upper == "BYBLOCK") return;
@@ -255,7 +241,7 @@ class Reader {
     const std::string_view type = record_.type();
     if (type == "BLOCK") {
       block_ = dxf::Block{};
-      block_.name = UpperAscii(Codec().Decode(record_.Text(2)));
+      block_.name = dxf::UpperAscii(Codec().Decode(record_.Text(2)));
       block_.base[0] = record_.Real(10);
       block_.base[1] = record_.Real(20);
       block_.base[2] = record_.Real(30);
@@ -306,10 +292,10 @@ class Reader {
                           : colour == 0                               ? 7
                                                                       : static_cast<int>(colour);
     const std::string_view ltype = record_.Text(6, "BYLAYER");
-    entity.header.ltype = ltype == "BYLAYER" || ltype == "ByLayer" ? layer.ltype
-                          : UpperAscii(ltype) == "BYBLOCK"         ? 0
-                          : UpperAscii(ltype) == "BYLAYER"         ? layer.ltype
-                                                                   : LinetypeOf(ltype);
+    const std::string kind = dxf::UpperAscii(ltype);
+    entity.header.ltype = kind == "BYLAYER"   ? layer.ltype
+                          : kind == "BYBLOCK" ? 0
+                                              : LinetypeOf(ltype);
     const std::int64_t weight = record_.Integer(370, -1);
     entity.header.width = weight == -1                   ? layer.width
                           : weight >= 0 && weight <= 211 ? static_cast<std::int32_t>(weight)

@@ -7,6 +7,7 @@
 
 #include "drawing_files.h"
 #include "dxf/dxf_document.h"
+#include "dxf/dxf_groups.h"
 #include "dxf/dxf_new_file.h"
 #include "dxf/dxf_record.h"
 
@@ -29,17 +30,7 @@ std::string DxfNumber(double value) {
 std::string Hex(std::uint64_t value) {
   char buffer[20];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, 16);
-  std::string text(buffer, result.ptr);
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
-
-std::string UpperAscii(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  }
-  return out;
+  return dxf::UpperAscii(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
 }
 
 // Groups written in the file's own style: its line ends, its padding of group codes.
@@ -218,9 +209,9 @@ class Saver {
     const auto index = static_cast<std::size_t>(no);
     if (no <= 0 || index >= linetypes.size()) return "BYLAYER";
     const std::string& name = linetypes[index].name;
-    const std::string upper = UpperAscii(name);
+    const std::string upper = dxf::UpperAscii(name);
     for (const auto& [decoded, raw] : doc_.linetypes.names) {
-      if (UpperAscii(raw) == upper) return raw;
+      if (dxf::UpperAscii(raw) == upper) return raw;
     }
     new_linetypes_.insert(no);
     return name;
