@@ -1,7 +1,10 @@
 #include "trim_size_adjustment.h"
 
-#include <cstdlib>
+#include <algorithm>
+#include <charconv>
+#include <limits>
 #include <string>
+#include <string_view>
 
 namespace quenzel {
 namespace {
@@ -16,10 +19,42 @@ bool IsDigit(char16_t c) {
   return c >= u'0' && c <= u'9';
 }
 
+// The value of an ASCII decimal number ("-12.5e3"), read the same way in every locale. A number
+// beyond the Double range reads as an infinity of its sign, one too small for it as zero.
+double DecimalValue(std::string_view number) {
+  bool negative = false;
+  if (!number.empty() && (number.front() == '+' || number.front() == '-')) {
+    negative = number.front() == '-';
+    number.remove_prefix(1);
+  }
+  double value = 0;
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    // Too large or too small: the decimal exponent of its first significant digit tells.
+    const std::size_t e = number.find('e');
+    const std::string_view mantissa = number.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+      std::string_view digits = number.substr(e + 1);
+      const bool below = !digits.empty() && digits.front() == '-';
+      if (!digits.empty() && (digits.front() == '+' || digits.front() == '-'))
+        digits.remove_prefix(1);
+      for (const char c : digits) exponent = std::min(exponent * 10 + (c - '0'), 100000LL);
+      if (below) exponent = -exponent;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    exponent += first < point ? static_cast<long long>(point - first)
+                              : -static_cast<long long>(first - point);
+    value = exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+  }
+  return negative ? -value : value;
+}
+
 }  // namespace
 
 double LeadingNumber(std::u16string_view text) {
-  // The characters of the number, in ASCII for strtod, with the blanks taken out.
+  // The characters of the number, in ASCII, with the blanks taken out.
   std::string number;
   std::size_t pos = 0;
   const auto next = [&]() -> char16_t {
@@ -54,8 +89,7 @@ double LeadingNumber(std::u16string_view text) {
     if (!exponent_digits) number.resize(mantissa_end);
   }
 
-  // A number beyond the Double range reads as an infinity of its sign.
-  return std::strtod(number.c_str(), nullptr);
+  return DecimalValue(number);
 }
 
 double TrimSizeAdjustment(std::u16string_view text) {

@@ -143,10 +143,13 @@ TEST(TrimSizeAdjustment, LeadingNumberKeptWithinZeroTo200) {
     double adj;
   };
   const Case cases[] = {
-      {u"100", 100},     {u"250", 200},  {u"-5", 0},   {u"abc", 0},  {u"", 0},
-      {u"12.5mm", 12.5}, {u" 1 5", 15},  {u"+30", 30}, {u".5", 0.5}, {u"-0", 0},
-      {u"2E1", 20},      {u"1d2", 100},  {u"7e", 7},   {u"7e+", 7},  {u"1.2.3", 1.2},
-      {u"1e999", 200},   {u"-1e999", 0}, {u"５", 0},  // a full-width digit is no number
+      {u"100", 100},    {u"250", 200},  {u"-5", 0},
+      {u"abc", 0},      {u"", 0},       {u"12.5mm", 12.5},
+      {u" 1 5", 15},    {u"+30", 30},   {u".5", 0.5},
+      {u"-0", 0},       {u"2E1", 20},   {u"1d2", 100},
+      {u"7e", 7},       {u"7e+", 7},    {u"1.2.3", 1.2},
+      {u"1e999", 200},  {u"-1e999", 0}, {u"1e-999", 0},
+      {u"0.5e-400", 0}, {u"５", 0},  // a full-width digit is no number
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(Utf8(c.text));
