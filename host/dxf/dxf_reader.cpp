@@ -37,6 +37,8 @@ class Reader {
         FinishRecord(group.offset);
         if (group.value == "EOF") {
           doc_.eof_offset = group.offset;
+          // Entities that run up to the end without their ENDSEC end there.
+          if (section_ == Section::kEntities) doc_.entities_end = group.offset;
           ended = true;
           break;
         }

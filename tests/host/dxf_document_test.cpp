@@ -349,6 +349,22 @@ TEST(DxfDocument, FuzzFindingsAreReadOrRefusedCleanly) {
   EXPECT_EQ(files, 11);
 }
 
+// New entities join the entities of a file whose ENTITIES section runs into EOF unclosed.
+TEST(DxfDocument, NewEntitiesJoinEntitiesThatRunIntoTheEnd) {
+  const std::string file =
+      "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n0\n20\n0\n11\n1\n21\n1\n0\nEOF\n";
+  Drawing drawing;
+  ReadDxfContent(file, "open.dxf", drawing);
+  drawing.OpenUndoStep();
+  drawing.Add(MakePoint(5, 5));
+  const std::string saved = DxfText(drawing);
+  EXPECT_EQ(saved.rfind("0\nSECTION"), 0u);
+  EXPECT_NE(saved.find("0\nPOINT\n"), std::string::npos);
+  Drawing reread;
+  ReadDxfContent(saved, "saved.dxf", reread);
+  EXPECT_EQ(reread.entities().size(), 2u);
+}
+
 // A line type dash near the largest double is written in full and reads back exactly.
 TEST(DxfDocument, HugeNumbersFromAJsonDrawingAreWrittenInFull) {
   Drawing drawing;
