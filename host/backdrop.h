@@ -17,7 +17,7 @@ struct BackdropPath {
   bool closed = false;
   std::int32_t layer = 0;
   std::int32_t color = 7;  // colour index
-  std::int32_t ltype = 0;
+  std::int32_t ltype = 0;  // its layer's line type and weight
   std::int32_t width = 0;
 };
 

@@ -262,6 +262,10 @@ class Painter {
     path.closed = closed;
     path.layer = at.layer;
     path.color = at.color;
+    if (const Layer* layer = drawing_.FindLayer(at.layer)) {
+      path.ltype = layer->ltype;
+      path.width = layer->width;
+    }
     path.points.reserve(points.size());
     for (const Vec3& p : points) {
       const Vec3 w = transform.Apply(p);

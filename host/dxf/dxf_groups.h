@@ -27,8 +27,7 @@ class GroupCursor {
 
   // The next group, or false at the end of the file.
   bool Next(Group& group);
-  // Where the next group starts.
-  std::size_t offset() const { return offset_; }
+  // The last line read.
   std::uint32_t line() const { return line_; }
 
  private:
