@@ -59,6 +59,19 @@ class DrawingFilesTest : public ::testing::Test {
     drawing.FinishLoading();
   }
 
+  // The drawing file is refused with a message naming it, followed by `expected`.
+  static void ExpectRefused(const char* what, const std::string& path,
+                            const std::string& expected) {
+    Drawing drawing;
+    try {
+      ReadDrawing(path, drawing);
+      ADD_FAILURE() << what << ": accepted";
+    } catch (const DrawingFileError& error) {
+      EXPECT_NE(std::string(error.what()).find(path + expected), std::string::npos)
+          << what << ": " << error.what();
+    }
+  }
+
   fs::path dir;
 };
 
@@ -116,17 +129,7 @@ TEST_F(DrawingFilesTest, BadDxfFilesAreRefusedWithFileAndLine) {
        ":8: group code 10 needs a number"},
       {"empty", "\n", ":1: the file is empty"},
   };
-  for (const auto& c : cases) {
-    const std::string path = Write("bad.dxf", c.content);
-    Drawing drawing;
-    try {
-      ReadDxf(path, drawing);
-      ADD_FAILURE() << c.what << ": accepted";
-    } catch (const DrawingFileError& error) {
-      EXPECT_NE(std::string(error.what()).find(path + c.expected), std::string::npos)
-          << c.what << ": " << error.what();
-    }
-  }
+  for (const auto& c : cases) ExpectRefused(c.what, Write("bad.dxf", c.content), c.expected);
 }
 
 TEST_F(DrawingFilesTest, BadJsonDrawingsAreRefusedWithFileAndLine) {
@@ -147,17 +150,7 @@ TEST_F(DrawingFilesTest, BadJsonDrawingsAreRefusedWithFileAndLine) {
        ":1: entity 1: \"x\" must be a number"},
       {"no entities", "{\"lines\": []}", ":1: a drawing needs an \"entities\" array"},
   };
-  for (const auto& c : cases) {
-    const std::string path = Write("bad.json", c.content);
-    Drawing drawing;
-    try {
-      ReadJson(path, drawing);
-      ADD_FAILURE() << c.what << ": accepted";
-    } catch (const DrawingFileError& error) {
-      EXPECT_NE(std::string(error.what()).find(path + c.expected), std::string::npos)
-          << c.what << ": " << error.what();
-    }
-  }
+  for (const auto& c : cases) ExpectRefused(c.what, Write("bad.json", c.content), c.expected);
 }
 
 // Numbers the host's 32-bit fields cannot hold, and an entity number that would make the reader
@@ -209,14 +202,7 @@ TEST_F(DrawingFilesTest, JsonNumbersOutOfRangeAreRefused) {
     const std::string path = c.content.front() == '@'
                                  ? std::string(HOST_TEST_DATA "/json/") + c.content.substr(1)
                                  : Write("bad.json", c.content);
-    Drawing drawing;
-    try {
-      ReadJson(path, drawing);
-      ADD_FAILURE() << c.what << ": accepted";
-    } catch (const DrawingFileError& error) {
-      EXPECT_NE(std::string(error.what()).find(path + c.expected), std::string::npos)
-          << c.what << ": " << error.what();
-    }
+    ExpectRefused(c.what, path, c.expected);
   }
 }
 
