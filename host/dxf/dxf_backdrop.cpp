@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numbers>
 #include <optional>
 
@@ -196,30 +197,31 @@ class Painter {
             int depth) {
     if (records.empty() || Full()) return;
     const Record& record = records.front();
-    if (IsOffOrFrozenLayer(record)) return;
     const std::string_view type = record.type();
     try {
+      const Inherited at = Attributes(record, from);
+      if (Hidden(at.layer)) return;
       if (type == "LINE" || type == "ARC" || type == "CIRCLE" || type == "POINT" ||
           type == "TEXT" || type == "MTEXT" || type == "ATTRIB") {
-        ModelKind(record, transform, from);
+        ModelKind(record, transform, at);
       } else if (type == "LWPOLYLINE") {
-        LwPolyline(record, transform, from);
+        LwPolyline(record, transform, at);
       } else if (type == "POLYLINE") {
-        Polyline(records, transform, from);
+        Polyline(records, transform, at);
       } else if (type == "ELLIPSE") {
-        Ellipse(record, transform, from);
+        Ellipse(record, transform, at);
       } else if (type == "SPLINE") {
-        Spline(record, transform, from);
+        Spline(record, transform, at);
       } else if (type == "SOLID" || type == "TRACE" || type == "3DFACE") {
-        Face(record, transform, from);
+        Face(record, transform, at);
       } else if (type == "LEADER") {
-        Leader(record, transform, from);
+        Leader(record, transform, at);
       } else if (type == "HATCH") {
-        Hatch(record, transform, from);
+        Hatch(record, transform, at);
       } else if (type == "INSERT") {
-        Insert(records, transform, from, depth);
+        Insert(records, transform, from, at, depth);
       } else if (type == "DIMENSION") {
-        BlockContents(record.Text(2), transform, Attributes(record, from), depth);
+        BlockContents(record.Text(2), transform, at, depth);
       }
     } catch (const DrawingFileError&) {
       // A record with values that are not numbers is left out of the picture only.
@@ -239,9 +241,11 @@ class Painter {
     return layer != nullptr ? *layer : drawing_.AddLayer(name);
   }
 
-  bool IsOffOrFrozenLayer(const Record& record) {
-    const Layer& layer = LayerNamed(record.Text(8, "0"), {});
-    return layer.off || layer.frozen;
+  // Layers that are off or frozen are not drawn; block contents on layer 0 follow the
+  // reference's layer.
+  bool Hidden(std::int32_t no) const {
+    const Layer* layer = drawing_.FindLayer(no);
+    return layer != nullptr && (layer->off || layer->frozen);
   }
 
   Inherited Attributes(const Record& record, const Inherited& from) {
@@ -275,8 +279,7 @@ class Painter {
     drawing_.backdrop.paths.push_back(std::move(path));
   }
 
-  void ModelKind(const Record& record, const Affine& transform, const Inherited& from) {
-    const Inherited at = Attributes(record, from);
+  void ModelKind(const Record& record, const Affine& transform, const Inherited& at) {
     const std::string_view type = record.type();
     if (type == "ATTRIB" && (record.Integer(70, 0) & 1) != 0) return;  // invisible
     std::optional<Entity> entity;
@@ -328,7 +331,7 @@ class Painter {
     drawing_.backdrop.entities.push_back(std::move(*entity));
   }
 
-  void LwPolyline(const Record& record, const Affine& transform, const Inherited& from) {
+  void LwPolyline(const Record& record, const Affine& transform, const Inherited& at) {
     const Ocs ocs(record);
     const double z = record.Real(38);
     Points vertices;
@@ -344,8 +347,7 @@ class Painter {
       }
     });
     const bool closed = (record.Integer(70, 0) & 1) != 0;
-    AddPath(BulgedPath(vertices, bulges, closed), closed, transform.Then(OcsAffine(ocs)),
-            Attributes(record, from));
+    AddPath(BulgedPath(vertices, bulges, closed), closed, transform.Then(OcsAffine(ocs)), at);
   }
 
   static Points BulgedPath(const Points& vertices, const std::vector<double>& bulges, bool closed) {
@@ -359,11 +361,9 @@ class Painter {
     return points;
   }
 
-  void Polyline(const std::vector<Record>& records, const Affine& transform,
-                const Inherited& from) {
+  void Polyline(const std::vector<Record>& records, const Affine& transform, const Inherited& at) {
     const Record& head = records.front();
     const std::int64_t flags = head.Integer(70, 0);
-    const Inherited at = Attributes(head, from);
     const bool world = (flags & (8 | 16 | 64)) != 0;
     const Affine placed = world ? transform : transform.Then(OcsAffine(Ocs(head)));
     const double elevation = head.Real(30);
@@ -416,7 +416,7 @@ class Painter {
     AddPath(BulgedPath(vertices, bulges, closed), closed, placed, at);
   }
 
-  void Ellipse(const Record& record, const Affine& transform, const Inherited& from) {
+  void Ellipse(const Record& record, const Affine& transform, const Inherited& at) {
     const Vec3 centre{record.Real(10), record.Real(20), record.Real(30)};
     const Vec3 major{record.Real(11), record.Real(21), record.Real(31)};
     const Vec3 normal{record.Real(210, 0), record.Real(220, 0), record.Real(230, 1)};
@@ -435,10 +435,10 @@ class Painter {
                         centre[1] + major[1] * std::cos(t) + minor[1] * std::sin(t),
                         centre[2] + major[2] * std::cos(t) + minor[2] * std::sin(t)});
     }
-    AddPath(points, false, transform, Attributes(record, from));
+    AddPath(points, false, transform, at);
   }
 
-  void Spline(const Record& record, const Affine& transform, const Inherited& from) {
+  void Spline(const Record& record, const Affine& transform, const Inherited& at) {
     std::vector<double> knots;
     std::vector<double> weights;
     Points control;
@@ -473,10 +473,10 @@ class Painter {
     });
     const int degree = static_cast<int>(std::clamp<std::int64_t>(record.Integer(71, 3), 1, 25));
     const Points points = control.empty() ? fit : SplinePoints(degree, knots, control, weights);
-    AddPath(points, (record.Integer(70, 0) & 1) != 0, transform, Attributes(record, from));
+    AddPath(points, (record.Integer(70, 0) & 1) != 0, transform, at);
   }
 
-  void Face(const Record& record, const Affine& transform, const Inherited& from) {
+  void Face(const Record& record, const Affine& transform, const Inherited& at) {
     const bool planar = record.type() != "3DFACE";
     Points corners;
     for (const int code : {10, 11, 12, 13}) {
@@ -486,10 +486,10 @@ class Painter {
     // A solid's third and fourth corners are written crosswise.
     if (planar && corners.size() == 4) std::swap(corners[2], corners[3]);
     const Affine placed = planar ? transform.Then(OcsAffine(Ocs(record))) : transform;
-    AddPath(corners, true, placed, Attributes(record, from));
+    AddPath(corners, true, placed, at);
   }
 
-  void Leader(const Record& record, const Affine& transform, const Inherited& from) {
+  void Leader(const Record& record, const Affine& transform, const Inherited& at) {
     Points vertices;
     ForEachDataGroup(record, [&](const Group& group) {
       const double value = ParseReal(group.value).value_or(0);
@@ -497,12 +497,11 @@ class Painter {
       if (group.code == 20 && !vertices.empty()) vertices.back()[1] = value;
       if (group.code == 30 && !vertices.empty()) vertices.back()[2] = value;
     });
-    AddPath(vertices, false, transform, Attributes(record, from));
+    AddPath(vertices, false, transform, at);
   }
 
   // Hatch boundaries, read in the order the file writes them.
-  void Hatch(const Record& record, const Affine& transform, const Inherited& from) {
-    const Inherited at = Attributes(record, from);
+  void Hatch(const Record& record, const Affine& transform, const Inherited& at) {
     const Affine placed = transform.Then(OcsAffine(Ocs(record)));
     const double z = record.Real(30);
     const auto& groups = record.groups;
@@ -593,9 +592,8 @@ class Painter {
   }
 
   void Insert(const std::vector<Record>& records, const Affine& transform, const Inherited& from,
-              int depth) {
+              const Inherited& at, int depth) {
     const Record& head = records.front();
-    const Inherited at = Attributes(head, from);
     const Affine placed = transform.Then(OcsAffine(Ocs(head)));
     const double sx = head.Real(41, 1);
     const double sy = head.Real(42, 1);
@@ -638,16 +636,26 @@ class Painter {
 
   void DrawBlock(const Block& block, const Affine& transform, const Inherited& at, int depth) {
     if (depth >= kMaxNesting) return;
-    for (const Span& span : block.entities) {
+    for (const std::vector<Record>& records : Contents(block)) {
       if (Full()) return;
-      const std::vector<Record> records = RecordsOf(doc_, span);
       if (!records.empty() && records.front().type() == "ATTDEF") continue;
       Draw(records, transform, at, depth + 1);
     }
   }
 
+  // A block's entities with the records each owns, read from the file once however often the
+  // block is placed.
+  const std::vector<std::vector<Record>>& Contents(const Block& block) {
+    auto [found, added] = contents_.try_emplace(&block);
+    if (added) {
+      for (const Span& span : block.entities) found->second.push_back(RecordsOf(doc_, span));
+    }
+    return found->second;
+  }
+
   const Document& doc_;
   Drawing& drawing_;
+  std::map<const Block*, std::vector<std::vector<Record>>> contents_;
 };
 
 }  // namespace
