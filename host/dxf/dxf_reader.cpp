@@ -2,7 +2,7 @@
 // layers and line types from the tables and takes the model's kinds of model space into the
 // drawing; the other kinds of model space are drawn into the backdrop afterwards.
 #include <algorithm>
-#include <unordered_map>
+#include <map>
 
 #include "drawing_files.h"
 #include "dxf/dxf_backdrop.h"
@@ -203,7 +203,7 @@ class Reader {
     const std::int64_t weight = record_.Integer(370, -3);
     layer->width = weight >= 0 && weight <= 211 ? static_cast<std::int32_t>(weight) : 0;
     layer->plotted = record_.Integer(290, 1) != 0;
-    layers_by_raw_name_[std::string(raw)] = layer->no;
+    layers_by_raw_name_.insert_or_assign(std::string(raw), layer);
   }
 
   void LinetypeEntry() {
@@ -310,21 +310,21 @@ class Reader {
   }
 
   const Layer& LayerOf(std::string_view raw) {
-    const auto found = layers_by_raw_name_.find(std::string(raw));
-    if (found != layers_by_raw_name_.end()) return *drawing_.FindLayer(found->second);
+    const auto found = layers_by_raw_name_.find(raw);
+    if (found != layers_by_raw_name_.end()) return *found->second;
     std::u16string name = Codec().Decode(raw);
     if (name.empty()) name = u"0";
     Layer* layer = drawing_.FindLayerByName(name);
     if (layer == nullptr) layer = &drawing_.AddLayer(name);
-    layers_by_raw_name_[std::string(raw)] = layer->no;
+    layers_by_raw_name_.emplace(raw, layer);
     return *layer;
   }
 
   std::int32_t LinetypeOf(std::string_view raw) {
-    const auto found = linetypes_by_raw_name_.find(std::string(raw));
+    const auto found = linetypes_by_raw_name_.find(raw);
     if (found != linetypes_by_raw_name_.end()) return found->second;
     const std::int32_t no = drawing_.LineTypeNo(raw);
-    linetypes_by_raw_name_[std::string(raw)] = no;
+    linetypes_by_raw_name_.emplace(raw, no);
     return no;
   }
 
@@ -342,8 +342,9 @@ class Reader {
   std::vector<Span> paper_space_;
   std::uint64_t seed_ = 0;
   std::uint64_t max_handle_ = 0;
-  std::unordered_map<std::string, std::int32_t> layers_by_raw_name_;
-  std::unordered_map<std::string, std::int32_t> linetypes_by_raw_name_;
+  // Names as the file writes them: looked up without a copy for every entity.
+  std::map<std::string, const Layer*, std::less<>> layers_by_raw_name_;
+  std::map<std::string, std::int32_t, std::less<>> linetypes_by_raw_name_;
 };
 
 }  // namespace
